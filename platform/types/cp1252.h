@@ -1,0 +1,28 @@
+// Windows-1252 <-> UTF-8 conversion at the boundaries of the program.
+//
+// Record buffers hold text as one Windows-1252 byte a character; everything
+// outside (SQLite, Qt, scripts, tests) speaks UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorda::cp1252 {
+
+// Converts UTF-8 to Windows-1252. A character with no Windows-1252 byte, or a
+// malformed UTF-8 sequence, becomes '?'.
+std::string fromUtf8(std::string_view utf8);
+
+// Converts Windows-1252 bytes to UTF-8. The five bytes that Windows-1252
+// leaves undefined (81, 8D, 8F, 90, 9D) map to the C1 controls of the same value.
+std::string toUtf8(std::string_view bytes);
+
+// Number of characters in a UTF-8 text (malformed bytes count one each).
+size_t utf8Length(std::string_view utf8);
+
+// Upper-case of one Windows-1252 character (a..z, and the accented letters
+// with an upper-case form in the code page: á -> Á, ñ -> Ñ, ...).
+char toUpper(char c);
+std::string toUpper(std::string_view bytes);
+
+}  // namespace vorda::cp1252

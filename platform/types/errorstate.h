@@ -1,0 +1,30 @@
+// The platform's "last error" state.
+//
+// Every driver call that fails records here the platform error code with its
+// Spanish text and, for errors reported by a file driver (code 90), the
+// driver's own code and text. The error reporter copies this state when it
+// takes an error snapshot. All procedure threads run on one OS thread, and a
+// snapshot is taken in the same call sequence that set it, so one process-wide
+// state is enough.
+#pragma once
+
+#include <string>
+
+namespace vorda::platform {
+
+struct ErrorState {
+    int code = 0;                 // platform code: 2, 5, 33, 35, 40, 43, 46, 52, 89, 90, ...
+    std::string text;             // Spanish text of `code`
+    std::string fileErrorCode;    // the file driver's own code, as text (code 90)
+    std::string fileError;        // the file driver's own text (code 90)
+};
+
+const ErrorState& lastError();
+void setLastError(int code, std::string text, std::string fileErrorCode = {},
+                  std::string fileError = {});
+void clearLastError();
+
+// The Spanish text of a platform error code ("" for an unknown code).
+std::string errorText(int code);
+
+}  // namespace vorda::platform
