@@ -18,10 +18,13 @@ struct AssertionFailed : std::logic_error {
 // Reports a programming error. Returns only if the installed handler returns.
 void assertionFailure(const std::string& text);
 inline void frameworkAssert(bool condition, const char* text) {
-    if (!condition) assertionFailure(text);
+    if (!condition)
+        assertionFailure(text);
 }
 
 using AssertionHandler = std::function<void(const std::string&)>;
+// Installs `handler` (an empty one restores the default) and returns the
+// previous one.
 AssertionHandler setAssertionHandler(AssertionHandler handler);
 
 }  // namespace vorda

@@ -10,6 +10,16 @@
 // SetField/SetFile/Throw/ThrowMessage/TakeError/Message and procedure-name
 // calls ... Kill. Entry selection searches from the newest entry back, so a
 // later AddErrors block overrides an earlier entry with the same id.
+//
+// Misuse is reported through assertionFailure with fixed texts; when the
+// installed assertion handler returns, the call does nothing more: Throw,
+// TakeError and ThrowMessage return Program, Message returns the default
+// button, GetProcedureName returns "".
+//
+// Substitution replaces the tokens %FileErrorCode %FileError %File %ErrorCode
+// %ErrorText %Error %Message %Field %Procedure (any letter case) and
+// %Previous (exact case: the older entry of the same id, itself substituted,
+// or "" when there is none). Inserted values are never scanned for tokens.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +31,10 @@
 #include "framework/level.h"
 
 namespace vorda {
+
+namespace ui {
+enum class Icon;
+}
 
 struct ErrorEntry {
     uint16_t Id = 0;
@@ -60,7 +74,8 @@ public:
     Level TakeError(uint16_t id);
     Level ThrowMessage(uint16_t id, std::string_view text);
 
-    // The selected entry's message after substitution (what a box would show).
+    // The selected entry's message after substitution (what a box would show),
+    // at most 1,999 characters; "" when no entry is selected.
     std::string SubsString();
     // Selects entry `id` (assertion "Identifier not found." when missing).
     void SetId(uint16_t id);
@@ -78,6 +93,8 @@ public:
     std::string SaveError, SaveFileError, SaveFileErrorCode;
     int32_t SaveErrorCode = 0;
 
+    // The selected entry; nullptr before the first selection. The pointer
+    // is invalidated by AddErrors, Init and Kill.
     const ErrorEntry* CurrentEntry() const;
 
 private:
@@ -85,9 +102,20 @@ private:
         int thread;
         std::string name;
     };
+
+    // Selects the newest entry `id`; false (after the assertion) when the
+    // catalogue does not exist or has no such entry.
+    bool select(uint16_t id);
+    // Index of the newest entry `id` among entries [0, end).
+    std::optional<size_t> findBefore(uint16_t id, size_t end) const;
+    std::string substitute(size_t index) const;
+    std::string previousText(size_t index) const;
+    const ErrorEntry& entry() const;  // the selected entry, or an empty one
+    unsigned show(ui::Icon icon, unsigned buttons, unsigned defaultButton, std::string text) const;
+
     std::optional<std::vector<ErrorEntry>> errors_;
     std::optional<std::vector<ProcName>> procNames_;
-    size_t current_ = 0;  // index of the selected entry in errors_
+    std::optional<size_t> current_;  // index of the selected entry in errors_
 };
 
 // The process-wide reporter.

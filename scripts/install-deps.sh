@@ -5,6 +5,7 @@ packages=(
   build-essential cmake pkg-config
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev
+  libboost-context-dev
 )
 missing=()
 for p in "${packages[@]}"; do

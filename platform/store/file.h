@@ -31,6 +31,10 @@
 // shared open fails with AccessDenied while somebody holds it exclusively.
 // The command "Recover=N" makes the next open wait up to N seconds for such
 // a lock instead of failing at once.
+//
+// Records are never held: SQLite has no record locks, so the keyed-table
+// driver offers no hold/watch and never returns RecordHeld; a change made
+// elsewhere is caught by put()/erase() as ChangedByOther instead.
 #pragma once
 
 #include <cstdint>
@@ -133,7 +137,9 @@ public:
 };
 
 // The keyed-table driver (SQLite). `buffer` must outlive the file. The
-// fixed-record text-file driver is platform/text/textfile.h.
+// fixed-record text-file driver is platform/text/textfile.h. A table on a
+// connection of its own (a transaction that spans yields) is made with the
+// overload in platform/store/connection.h. Cursors must not outlive their file.
 std::unique_ptr<File> makeKeyedTable(const TableDesc& desc, void* buffer);
 
 }  // namespace vorda::store

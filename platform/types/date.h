@@ -30,6 +30,7 @@ public:
     constexpr int32_t dayNumber() const { return day_; }
     constexpr bool isEmpty() const { return day_ == 0; }
 
+    // Calendar parts; 0 for the empty date.
     int year() const;
     int month() const;
     int day() const;

@@ -43,13 +43,20 @@ public:
     bool fitsDigits(int digits) const;
 
     // a * b / divisor, exact in 128 bits, rounded half away from zero to
-    // hundredths. `percentOf` is value * rate / 100.
+    // hundredths. `percentOf` is value * rate / 100. A zero divisor gives zero;
+    // a quotient beyond the 64-bit range saturates at its limit.
     static Decimal mulDiv(Decimal a, Decimal b, Decimal divisor);
     Decimal percentOf(Decimal rate) const { return mulDiv(*this, rate, fromInteger(100)); }
 
     constexpr Decimal operator-() const { return fromHundredths(-hundredths_); }
-    constexpr Decimal& operator+=(Decimal o) { hundredths_ += o.hundredths_; return *this; }
-    constexpr Decimal& operator-=(Decimal o) { hundredths_ -= o.hundredths_; return *this; }
+    constexpr Decimal& operator+=(Decimal o) {
+        hundredths_ += o.hundredths_;
+        return *this;
+    }
+    constexpr Decimal& operator-=(Decimal o) {
+        hundredths_ -= o.hundredths_;
+        return *this;
+    }
     friend constexpr Decimal operator+(Decimal a, Decimal b) { return a += b; }
     friend constexpr Decimal operator-(Decimal a, Decimal b) { return a -= b; }
     friend constexpr auto operator<=>(Decimal, Decimal) = default;

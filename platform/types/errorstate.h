@@ -13,13 +13,14 @@
 namespace vorda::platform {
 
 struct ErrorState {
-    int code = 0;                 // platform code: 2, 5, 33, 35, 40, 43, 46, 52, 89, 90, ...
-    std::string text;             // Spanish text of `code`
-    std::string fileErrorCode;    // the file driver's own code, as text (code 90)
-    std::string fileError;        // the file driver's own text (code 90)
+    int code = 0;               // platform code: 2, 5, 33, 35, 40, 43, 46, 52, 89, 90, ...
+    std::string text;           // Spanish text of `code`
+    std::string fileErrorCode;  // the file driver's own code, as text (code 90)
+    std::string fileError;      // the file driver's own text (code 90)
 };
 
 const ErrorState& lastError();
+// Records a failure; an empty `text` is replaced by errorText(code).
 void setLastError(int code, std::string text, std::string fileErrorCode = {},
                   std::string fileError = {});
 void clearLastError();

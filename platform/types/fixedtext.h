@@ -44,7 +44,8 @@ public:
     std::string padded() const { return cp1252::toUtf8(raw()); }
     std::string_view trimmedRaw() const {
         size_t n = width_;
-        while (n > 0 && bytes_[n - 1] == ' ') --n;
+        while (n > 0 && bytes_[n - 1] == ' ')
+            --n;
         return {bytes_, n};
     }
     bool isBlank() const { return trimmedRaw().empty(); }
@@ -64,7 +65,11 @@ struct FixedText {
     static constexpr size_t width = N;
 
     TextRef ref() { return TextRef(bytes, N); }
-    TextRef sub(size_t offset, size_t width) { return TextRef(bytes + offset, width); }
+    // A view of `width` characters from `offset`, clamped to the field.
+    TextRef sub(size_t offset, size_t width) {
+        offset = std::min(offset, N);
+        return TextRef(bytes + offset, std::min(width, N - offset));
+    }
 
     void set(std::string_view utf8) { ref().set(utf8); }
     void setRaw(std::string_view raw) { ref().setRaw(raw); }
@@ -73,7 +78,8 @@ struct FixedText {
     std::string_view raw() const { return {bytes, N}; }
     std::string_view trimmedRaw() const {
         size_t n = N;
-        while (n > 0 && bytes[n - 1] == ' ') --n;
+        while (n > 0 && bytes[n - 1] == ' ')
+            --n;
         return {bytes, n};
     }
     bool isBlank() const { return trimmedRaw().empty(); }

@@ -27,13 +27,13 @@ enum Button : unsigned {
 };
 
 struct MessageBox {
-    std::string text;      // UTF-8
-    std::string caption;   // UTF-8; empty = no caption of its own
+    std::string text{};    // UTF-8
+    std::string caption{}; // UTF-8; empty = no caption of its own
     Icon icon = Icon::None;
     unsigned buttons = ButtonOk;
     unsigned defaultButton = ButtonOk;
     // Labels shown instead of the standard ones ("Cerrar", "Aceptar"), if any.
-    std::string okLabel;
+    std::string okLabel{};
 };
 
 class MessagePresenter {

@@ -1,0 +1,963 @@
+// FileManager: see filemanager.h for the contract.
+//
+// Physical open, at most two attempts (openFile → openAttempt):
+//
+//   driver answer        transition                                  performed by
+//   Ok / AlreadyOpen     opened; end-of-file and numbering cleared   openAttempt
+//   AccessDenied         "Recover=N", then the same open once more   openAttempt
+//   FileNotFound         Create: create, next attempt; else 23       openAttempt
+//   KeysNeedRebuild      27 shown, keys rebuilt, next attempt (26)   rebuildKeys
+//   AccessDenied again   read-only access, 2 shown, next attempt     openAttempt
+//   anything else        23                                          openFailure
+//
+// 23, 10 and 26 end the program when reported; unreported they give Notify.
+#include "framework/filemanager.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#include "framework/assertion.h"
+#include "framework/errorclass.h"
+#include "framework/filesmanager.h"
+#include "framework/relationmanager.h"
+#include "platform/store/codes.h"
+#include "platform/store/file.h"
+#include "platform/types/cp1252.h"
+#include "platform/types/date.h"
+#include "platform/types/decimal.h"
+
+namespace vorda {
+
+namespace {
+
+constexpr const char* kNotInitialized = "FileManager has not been correctly initialized";
+constexpr const char* kNoFile =
+    "FileManager has not been correctly initialized (missing file reference)";
+constexpr const char* kNoKey = "Key does not exist in this file";
+constexpr const char* kNoComponent = "Key does not have component of this number :";
+constexpr const char* kBadHandle = "Restore handle is invalid";
+constexpr const char* kBufferCorrupt = "Saved buffer storage corrupt";
+constexpr const char* kSavedCorrupt = "Saved file storage corrupt";
+constexpr const char* kBadCurrentKey = "Current key not valid";
+constexpr size_t kMaxOrderLength = 511;
+
+// A text component filled with this byte is the store's "above every stored
+// value" bound (no single character is: text is compared as UTF-8).
+constexpr char kHighestText = '\xff';
+
+size_t storedSize(const store::FieldDesc& field) {
+    switch (field.kind) {
+        case store::FieldKind::Text:
+        case store::FieldKind::Group:
+            return field.width;
+        case store::FieldKind::Decimal:
+            return sizeof(Decimal);
+        case store::FieldKind::Date:
+            return sizeof(Date);
+        case store::FieldKind::Int32:
+            return sizeof(int32_t);
+    }
+    return 0;
+}
+
+int64_t decimalLimit(const store::FieldDesc& field) {
+    const size_t digits = field.width == 0 ? 18 : std::min<size_t>(field.width, 18);
+    int64_t limit = 1;
+    for (size_t i = 0; i < digits; ++i)
+        limit *= 10;
+    return limit - 1;
+}
+
+int64_t numberAt(const char* record, const store::FieldDesc& field) {
+    if (field.kind == store::FieldKind::Decimal) {
+        Decimal value;
+        std::memcpy(&value, record + field.offset, sizeof value);
+        return value.hundredths();
+    }
+    int32_t value = 0;  // Int32 and Date share the 32-bit layout
+    std::memcpy(&value, record + field.offset, sizeof value);
+    return value;
+}
+
+void setNumberAt(char* record, const store::FieldDesc& field, int64_t value) {
+    if (field.kind == store::FieldKind::Decimal) {
+        const Decimal decimal = Decimal::fromHundredths(value);
+        std::memcpy(record + field.offset, &decimal, sizeof decimal);
+        return;
+    }
+    const auto narrow = static_cast<int32_t>(value);
+    std::memcpy(record + field.offset, &narrow, sizeof narrow);
+}
+
+// Sets one stored column to the lowest or highest value of its kind. The
+// lowest text is blank: the store keeps text blank-trimmed, so a blank value
+// is the empty text and sorts before everything.
+void fillExtreme(char* record, const store::FieldDesc& field, bool highest) {
+    switch (field.kind) {
+        case store::FieldKind::Text:
+        case store::FieldKind::Group:
+            std::memset(record + field.offset, highest ? kHighestText : ' ', field.width);
+            return;
+        case store::FieldKind::Decimal:
+            setNumberAt(record, field, highest ? decimalLimit(field) : -decimalLimit(field));
+            return;
+        case store::FieldKind::Date:
+            setNumberAt(record, field, highest ? INT32_MAX : 0);
+            return;
+        case store::FieldKind::Int32:
+            setNumberAt(record, field, highest ? INT32_MAX : INT32_MIN);
+            return;
+    }
+}
+
+std::string trimRight(std::string text) {
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+FileManager::~FileManager() {
+    // The driver file may already be gone (a derived manager owns it), so
+    // only the registries are released here; Kill closes the file.
+    if (!initialized_)
+        return;
+    GlobalFilesManager().ForgetUsage(*this);
+    GlobalFilesManager().RemoveMapping(*this);
+}
+
+// ---------------------------------------------------------------------------
+// Set-up
+
+void FileManager::Init(store::File* file, ErrorClass* errors) {
+    if (file == nullptr) {
+        assertionFailure(kNoFile);
+        return;
+    }
+    if (errors == nullptr) {
+        assertionFailure(kNotInitialized);
+        return;
+    }
+    if (initialized_)
+        Kill();
+    File = file;
+    Errors = errors;
+    if (!GlobalFilesManager().AddMapping(*this)) {
+        File = nullptr;
+        Errors = nullptr;
+        return;
+    }
+    FileName = file->desc().fileName;
+    FileNameValue = nullptr;
+    LazyOpen = 1;
+    OpenMode = 0x42;
+    Create = 1;
+    LockRecover = 10;
+    SkipHeldRecords = 0;
+    PrimaryKey = 0;
+    AliasedFile = nullptr;
+    keys_.clear();
+    descKeys_.clear();
+    info_ = InfoEntry{};
+    currentKey_ = 0;
+    initialized_ = true;
+    for (size_t i = 0; i < desc().keys.size(); ++i) {
+        const store::KeyDesc& key = desc().keys[i];
+        descKeys_.push_back(makeKeyEntry(static_cast<int>(i) + 1, key.description, key.autoInc));
+    }
+}
+
+void FileManager::AddKey(int key, std::string_view description, bool autoInc) {
+    checkInit();
+    if (key < 1 || key > static_cast<int>(descKeys_.size())) {
+        assertionFailure(kNoKey);
+        return;
+    }
+    KeyEntry entry = makeKeyEntry(key, description, autoInc || descKeys_[key - 1].autoInc);
+    auto same =
+        std::find_if(keys_.begin(), keys_.end(), [key](const KeyEntry& k) { return k.key == key; });
+    if (same != keys_.end()) {
+        *same = std::move(entry);
+    } else {
+        keys_.push_back(std::move(entry));
+    }
+}
+
+void FileManager::Kill() {
+    if (!initialized_)
+        return;
+    if (info_.opened && File->isOpen())
+        File->close();
+    GlobalFilesManager().ForgetUsage(*this);
+    GlobalFilesManager().RemoveMapping(*this);
+    keys_.clear();
+    descKeys_.clear();
+    buffers_.clear();
+    saved_.clear();
+    info_ = InfoEntry{};
+    initialized_ = false;
+}
+
+void FileManager::BindFields() {}
+
+FileManager::KeyEntry FileManager::makeKeyEntry(int key, std::string_view description,
+                                                bool autoInc) const {
+    const store::KeyDesc& k = desc().keys[static_cast<size_t>(key - 1)];
+    KeyEntry entry{.key = key,
+                   .description = std::string(description),
+                   .components = {},
+                   .autoInc = autoInc,
+                   .duplicates = !k.unique,
+                   .noCase = k.noCase};
+    for (const store::KeyComponent& c : k.components) {
+        const store::FieldDesc& field = desc().field(c.field);
+        std::string name = field.name;
+        if (k.noCase && field.kind == store::FieldKind::Text)
+            name = "UPPER(" + name + ")";
+        entry.components.push_back({.field = c.field, .ascending = c.ascending, .name = name});
+    }
+    return entry;
+}
+
+// ---------------------------------------------------------------------------
+// Small helpers
+
+void FileManager::checkInit() const {
+    frameworkAssert(initialized_, kNotInitialized);
+}
+
+const store::TableDesc& FileManager::desc() const {
+    return File->desc();
+}
+
+char* FileManager::buffer() const {
+    return static_cast<char*>(File->buffer());
+}
+
+// Text blank, numbers and dates zero.
+void FileManager::clearRecord() {
+    std::memset(buffer(), 0, desc().recordSize);
+    for (const store::FieldDesc& field : desc().fields) {
+        if (field.kind == store::FieldKind::Text) {
+            std::memset(buffer() + field.offset, ' ', field.width);
+        }
+    }
+}
+
+const FileManager::KeyEntry& FileManager::keyEntry(int key) const {
+    static const KeyEntry none{};
+    checkInit();
+    for (const KeyEntry& k : keys_) {
+        if (k.key == key)
+            return k;
+    }
+    if (key >= 1 && key <= static_cast<int>(descKeys_.size()))
+        return descKeys_[key - 1];
+    assertionFailure(kNoKey);
+    return none;
+}
+
+const FileManager::Component& FileManager::component(int key, int number) const {
+    static const Component none{.field = 0, .ascending = true, .name = {}};
+    const KeyEntry& k = keyEntry(key);
+    if (number < 1 || number > static_cast<int>(k.components.size())) {
+        assertionFailure(kNoComponent + std::to_string(number));
+        return none;
+    }
+    return k.components[static_cast<size_t>(number - 1)];
+}
+
+std::vector<const FileManager::KeyEntry*> FileManager::keysInAddOrder() const {
+    const std::vector<KeyEntry>& source = keys_.empty() ? descKeys_ : keys_;
+    std::vector<const KeyEntry*> result;
+    for (const KeyEntry& k : source)
+        result.push_back(&k);
+    return result;
+}
+
+std::string FileManager::GetName() const {
+    return trimRight(FileNameValue ? FileNameValue() : FileName);
+}
+
+int FileManager::GetOpenCount() const {
+    return info_.openCount;
+}
+
+bool FileManager::IsOpened() const {
+    return info_.opened;
+}
+
+bool FileManager::HasAutoInc() const {
+    return std::any_of(keys_.begin(), keys_.end(), [](const KeyEntry& k) { return k.autoInc; });
+}
+
+bool FileManager::GetEOF() const {
+    return info_.eof;
+}
+
+// ---------------------------------------------------------------------------
+// Errors
+
+void FileManager::SetThread() {
+    checkInit();
+    Errors->SetFile(GetName());
+}
+
+void FileManager::SetError(uint16_t id) {
+    checkInit();
+    Errors->SetErrors();
+    info_.lastError = id;
+}
+
+uint16_t FileManager::GetError() const {
+    return info_.lastError;
+}
+
+Level FileManager::Throw() {
+    SetThread();
+    return Errors->Throw(info_.lastError);
+}
+
+Level FileManager::Throw(uint16_t id) {
+    SetError(id);
+    return Throw();
+}
+
+Level FileManager::ThrowMessage(uint16_t id, std::string_view text) {
+    SetThread();
+    info_.lastError = id;
+    return Errors->ThrowMessage(id, text);
+}
+
+// ---------------------------------------------------------------------------
+// Open, use, close
+
+Level FileManager::Open() {
+    return open(Report::Yes);
+}
+
+Level FileManager::TryOpen() {
+    return open(Report::No);
+}
+
+Level FileManager::open(Report report) {
+    SetThread();
+    BindFields();
+    if (LazyOpen == 0 && info_.openCount == 0 && !info_.opened) {
+        const Level level = openFile(report);
+        if (level != Benign)
+            return level;  // not counted: the caller will not close
+    }
+    GlobalFilesManager().NoteOpen(*this);
+    ++info_.openCount;
+    return Benign;
+}
+
+Level FileManager::Close() {
+    SetThread();
+    if (info_.openCount == 0)
+        return Benign;
+    GlobalFilesManager().NoteClose(*this);
+    if (--info_.openCount > 0)
+        return Benign;
+    if (info_.opened) {
+        File->close();
+        info_.opened = false;
+    }
+    for (int handle : GlobalFilesManager().ForgetUsage(*this))
+        discardFile(handle);
+    return Benign;
+}
+
+Level FileManager::UseFile(int usageLevel) {
+    SetThread();
+    GlobalFilesManager().NoteUsage(*this, usageLevel);
+    if (info_.opened || LazyOpen == 0)
+        return Benign;
+    if (info_.openCount == 0)
+        return Throw(39);
+    int handle = SaveBuffer();
+    const Level level = openFile(Report::Yes);
+    RestoreBuffer(handle);
+    return level;
+}
+
+Level FileManager::openFile(Report report) {
+    if (FileNameValue)
+        File->setName(GetName());
+    int mode = OpenMode;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        bool again = false;
+        const Level level = openAttempt(mode, report, again);
+        if (!again)
+            return level;
+    }
+    return openFailure(23, report);
+}
+
+Level FileManager::openAttempt(int& mode, Report report, bool& again) {
+    int code = File->open(mode);
+    if (code == store::AccessDenied) {
+        File->send("Recover=" + std::to_string(LockRecover));
+        code = File->open(mode);
+    }
+    switch (code) {
+        case store::Ok:
+        case store::AlreadyOpen:
+            info_.opened = true;
+            info_.eof = false;
+            info_.autoIncDone = false;
+            info_.placeholder.clear();
+            currentKey_ = 0;
+            return Benign;
+        case store::FileNotFound:
+            if (Create == 0)
+                return openFailure(23, report);
+            if (File->create() != store::Ok)
+                return openFailure(10, report);
+            again = true;
+            return Benign;
+        case store::KeysNeedRebuild:
+            return rebuildKeys(report, again);
+        case store::AccessDenied:
+            if ((mode & 0x0F) == 0)
+                return openFailure(23, report);
+            mode &= 0xF0;
+            Throw(2);  // shown with or without reporting: the user must know
+            again = true;
+            return Benign;
+        default:
+            return openFailure(23, report);
+    }
+}
+
+Level FileManager::openFailure(uint16_t id, Report report) {
+    SetError(id);
+    return report == Report::Yes ? Throw() : Notify;
+}
+
+Level FileManager::rebuildKeys(Report report, bool& again) {
+    SetError(27);
+    if (report == Report::No)
+        return Notify;
+    Throw();
+    if (File->buildKeys() != store::Ok) {
+        SetError(26);
+        return Throw();
+    }
+    again = true;
+    return Benign;
+}
+
+// ---------------------------------------------------------------------------
+// Reading
+
+Level FileManager::Fetch(int key) {
+    const Level level = fetch(key);
+    if (level != Benign)
+        clearRecord();
+    return level;
+}
+
+Level FileManager::TryFetch(int key) {
+    return fetch(key);
+}
+
+Level FileManager::fetch(int key) {
+    keyEntry(key);
+    if (UseFile() != Benign)
+        return Notify;
+    return File->get(key) == store::Ok ? Benign : Notify;
+}
+
+Level FileManager::Next() {
+    return read(Direction::Forward, Report::Yes);
+}
+
+Level FileManager::TryNext() {
+    return read(Direction::Forward, Report::No);
+}
+
+Level FileManager::Previous() {
+    return read(Direction::Backward, Report::Yes);
+}
+
+Level FileManager::TryPrevious() {
+    return read(Direction::Backward, Report::No);
+}
+
+Level FileManager::read(Direction direction, Report report) {
+    const Level used = UseFile();
+    if (used != Benign)
+        return used;
+    info_.eof = false;
+    for (;;) {
+        const int code = direction == Direction::Forward ? File->next() : File->previous();
+        switch (code) {
+            case store::Ok:
+                return Benign;
+            case store::NoMoreRecords:
+                info_.eof = true;
+                return Notify;
+            case store::RecordHeld:
+                if (SkipHeldRecords != 0)
+                    continue;
+                SetError(28);
+                return report == Report::Yes ? Throw() : Notify;
+            default:
+                SetError(1);
+                return report == Report::Yes ? Throw() : Fatal;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Writing
+
+Level FileManager::Insert() {
+    return insert(Report::Yes);
+}
+
+Level FileManager::TryInsert() {
+    return insert(Report::No);
+}
+
+Level FileManager::insert(Report report) {
+    if (UseFile() != Benign)
+        return Fatal;
+    if (ValidateRecord() != Benign)
+        return Notify;
+    return addRecord(report);
+}
+
+Level FileManager::addRecord(Report report) {
+    int code = store::Ok;
+    if (!HasAutoInc()) {
+        code = File->add();
+    } else if (info_.autoIncDone) {
+        code = putOverPlaceholder();
+    } else if ((report == Report::Yes ? PrimeAutoInc() : TryPrimeAutoInc()) != Benign) {
+        return Notify;
+    }
+    if (code == store::Ok) {
+        info_.autoIncDone = false;
+        info_.placeholder.clear();
+        return Benign;
+    }
+    if (code == store::DuplicateKey)
+        return duplicateKey(report);
+    SetError(4);
+    return report == Report::Yes ? Throw() : Notify;
+}
+
+// Writes the buffer over the placeholder that priming added (made current
+// first: other reads may have happened since it was added).
+int FileManager::putOverPlaceholder() {
+    int handle = SaveBuffer();
+    const int found = File->reget(info_.placeholder);
+    RestoreBuffer(handle);
+    return found == store::Ok ? File->put() : found;
+}
+
+Level FileManager::duplicateKey(Report report) {
+    if (report == Report::No) {
+        SetError(13);
+        return Notify;
+    }
+    const std::string description = duplicatedKeyDescription();
+    SetError(13);
+    ThrowMessage(13, description);
+    return Notify;
+}
+
+// The description of the first unique key (AddKey order) whose values in the
+// buffer are already in the table. The buffer, the current record and the
+// position in the current sequence are left as they were.
+std::string FileManager::duplicatedKeyDescription() {
+    int state = SaveFile();
+    const std::vector<char> image(buffer(), buffer() + desc().recordSize);
+    std::string found;
+    for (const KeyEntry* key : keysInAddOrder()) {
+        if (key->duplicates)
+            continue;
+        std::memcpy(buffer(), image.data(), image.size());
+        if (File->get(key->key) == store::Ok) {
+            found = key->description;
+            break;
+        }
+    }
+    RestoreFile(state, true);
+    return found;
+}
+
+Level FileManager::Update() {
+    return update(Report::Yes);
+}
+
+Level FileManager::TryUpdate() {
+    return update(Report::No);
+}
+
+Level FileManager::update(Report report) {
+    if (UseFile() != Benign)
+        return Fatal;
+    if (ValidateRecord() != Benign)
+        return User;
+    const std::string position = Position();
+    const int code = File->put();
+    if (code == store::Ok)
+        return Benign;
+    if (code == store::ChangedByOther) {
+        SetError(6);
+        if (report == Report::Yes)
+            Throw();
+        File->reget(position);  // the buffer now holds the other station's version
+        return Notify;
+    }
+    SetError(25);
+    return report == Report::Yes ? Throw() : Notify;
+}
+
+// ---------------------------------------------------------------------------
+// New records and numbering
+
+Level FileManager::PrimeRecord(bool suppressClear) {
+    SetThread();
+    if (!suppressClear)
+        clearRecord();
+    PrimeFields();
+    if (!HasAutoInc())
+        return Benign;
+    info_.autoIncDone = false;
+    info_.placeholder.clear();
+    return PrimeAutoInc();
+}
+
+Level FileManager::PrimeFields() {
+    return Benign;
+}
+
+Level FileManager::PrimeAutoInc() {
+    return primeAutoInc(Report::Yes);
+}
+
+Level FileManager::TryPrimeAutoInc() {
+    return primeAutoInc(Report::No);
+}
+
+Level FileManager::primeAutoInc(Report report) {
+    SetThread();
+    if (!HasAutoInc() || info_.autoIncDone)
+        return Benign;
+    if (UseFile() != Benign)
+        return Notify;
+    for (;;) {
+        bool added = false;
+        const Level level = numberAttempts(report, added);
+        if (added)
+            return Benign;
+        if (level != Benign)
+            return level;
+        SetError(32);
+        if (report == Report::No)
+            return Notify;
+        if (Throw() != Benign)
+            return Notify;  // No: give up; Yes: three more attempts
+    }
+}
+
+// Up to three attempts at numbering every auto-increment key and adding the
+// record. `added` tells success; a read error gives its level (error 1).
+Level FileManager::numberAttempts(Report report, bool& added) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        for (const KeyEntry& key : keys_) {
+            if (!key.autoInc)
+                continue;
+            const Level level = numberKey(key, report);
+            if (level != Benign)
+                return level;
+        }
+        if (File->add() == store::Ok) {
+            info_.autoIncDone = true;
+            info_.placeholder = File->position(0);
+            added = true;
+            return Benign;
+        }
+    }
+    return Benign;
+}
+
+// Stores the next number of `key`'s last component in the buffer: one more
+// than the highest value among the records that share the leading
+// components, or 1 when there is none.
+Level FileManager::numberKey(const KeyEntry& key, Report report) {
+    const int count = static_cast<int>(key.components.size());
+    const std::vector<char> image(buffer(), buffer() + desc().recordSize);
+    ClearKey(key.key, count, count, true);
+    currentKey_ = key.key;
+    File->setKey(key.key);
+    const int code = File->previous();
+    const store::FieldDesc& field = desc().field(key.components.back().field);
+    const int64_t unit = field.kind == store::FieldKind::Decimal ? 100 : 1;
+    int64_t value = unit;
+    if (code == store::Ok && sameLeadingComponents(key, image)) {
+        value = numberAt(buffer(), field) + unit;
+    }
+    std::memcpy(buffer(), image.data(), image.size());
+    if (code != store::Ok && code != store::NoMoreRecords) {
+        SetError(1);
+        return report == Report::Yes ? Throw() : Notify;
+    }
+    setNumberAt(buffer(), field, value);
+    return Benign;
+}
+
+bool FileManager::sameLeadingComponents(const KeyEntry& key, const std::vector<char>& image) const {
+    for (size_t c = 0; c + 1 < key.components.size(); ++c) {
+        for (int column : desc().columnsOf(key.components[c].field)) {
+            const store::FieldDesc& field = desc().field(column);
+            std::string_view found(buffer() + field.offset, storedSize(field));
+            std::string_view wanted(image.data() + field.offset, storedSize(field));
+            const bool folded = key.noCase && field.kind == store::FieldKind::Text;
+            if (folded ? cp1252::toUpper(found) != cp1252::toUpper(wanted) : found != wanted) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+Level FileManager::CancelAutoInc(RelationManager* through) {
+    SetThread();
+    if (!info_.autoIncDone)
+        return Benign;
+    if (UseFile() != Benign)
+        return Notify;
+    int handle = SaveBuffer();
+    Level level = Benign;
+    if (File->reget(info_.placeholder) == store::Ok) {
+        if (through != nullptr) {
+            level = through->Delete(false);
+        } else if (File->erase() != store::Ok) {
+            level = Notify;
+        }
+    }
+    RestoreBuffer(handle);
+    info_.autoIncDone = false;
+    info_.placeholder.clear();
+    return level;
+}
+
+// ---------------------------------------------------------------------------
+// Validation
+
+Level FileManager::ValidateField(int) {
+    return Benign;
+}
+
+Level FileManager::ValidateFields(int low, int high, int* failedField) {
+    for (int field = low; field <= high; ++field) {
+        const Level level = ValidateField(field);
+        if (level != Benign) {
+            if (failedField != nullptr)
+                *failedField = field;
+            return level;
+        }
+    }
+    return Benign;
+}
+
+Level FileManager::ValidateRecord(int* failedField) {
+    checkInit();
+    return ValidateFields(1, desc().fieldCount(), failedField);
+}
+
+// ---------------------------------------------------------------------------
+// Record images and file states
+
+int FileManager::SaveBuffer() {
+    checkInit();
+    buffers_.push_back({.handle = ++lastBufferHandle_,
+                        .image = std::vector<char>(buffer(), buffer() + desc().recordSize)});
+    return lastBufferHandle_;
+}
+
+FileManager::BufferEntry* FileManager::findBuffer(int handle) {
+    for (BufferEntry& entry : buffers_) {
+        if (entry.handle == handle)
+            return &entry;
+    }
+    return nullptr;
+}
+
+void FileManager::RestoreBuffer(int& handle, bool restore) {
+    checkInit();
+    if (handle == 0)
+        return;
+    BufferEntry* entry = findBuffer(handle);
+    if (entry == nullptr) {
+        assertionFailure(kBadHandle);
+        return;
+    }
+    if (entry->image.size() != desc().recordSize) {
+        assertionFailure(kBufferCorrupt);
+        return;
+    }
+    if (restore)
+        std::memcpy(buffer(), entry->image.data(), entry->image.size());
+    buffers_.erase(buffers_.begin() + (entry - buffers_.data()));
+    handle = 0;
+}
+
+bool FileManager::EqualBuffer(int handle) {
+    checkInit();
+    const BufferEntry* entry = findBuffer(handle);
+    if (entry == nullptr) {
+        assertionFailure(kBadHandle);
+        return false;
+    }
+    return entry->image.size() == desc().recordSize &&
+           std::memcmp(buffer(), entry->image.data(), entry->image.size()) == 0;
+}
+
+int FileManager::SaveFile() {
+    checkInit();
+    SavedEntry entry{.handle = ++lastSavedHandle_,
+                     .bufferHandle = SaveBuffer(),
+                     .key = currentKey_,
+                     .position = File->isOpen() ? File->position(currentKey_) : std::string(),
+                     .autoIncDone = info_.autoIncDone,
+                     .placeholder = info_.placeholder};
+    saved_.push_back(std::move(entry));
+    return lastSavedHandle_;
+}
+
+std::vector<FileManager::SavedEntry>::iterator FileManager::findSaved(int handle) {
+    return std::find_if(saved_.begin(), saved_.end(),
+                        [handle](const SavedEntry& e) { return e.handle == handle; });
+}
+
+void FileManager::RestoreFile(int& handle, bool restoreBuffer) {
+    checkInit();
+    if (handle == 0)
+        return;
+    auto it = findSaved(handle);
+    if (it == saved_.end()) {
+        assertionFailure(kBadHandle);
+        return;
+    }
+    SavedEntry entry = std::move(*it);
+    saved_.erase(it);
+    handle = 0;
+    BufferEntry* image = findBuffer(entry.bufferHandle);
+    if (image == nullptr) {
+        assertionFailure(kSavedCorrupt);
+        return;
+    }
+    if (entry.key < 0 || entry.key > static_cast<int>(descKeys_.size())) {
+        assertionFailure(kBadCurrentKey);
+        return;
+    }
+    if (File->isOpen()) {
+        if (!entry.position.empty()) {
+            repositionTo(entry.key, entry.position);
+        } else {
+            // No record was current: restart the sequence at the saved key values.
+            if (restoreBuffer)
+                std::memcpy(buffer(), image->image.data(), image->image.size());
+            File->setKey(entry.key);
+        }
+    }
+    currentKey_ = entry.key;
+    info_.autoIncDone = entry.autoIncDone;
+    info_.placeholder = entry.placeholder;
+    RestoreBuffer(entry.bufferHandle, restoreBuffer);
+}
+
+// Releases a saved file state without restoring anything.
+void FileManager::discardFile(int handle) {
+    auto it = findSaved(handle);
+    if (it == saved_.end())
+        return;
+    int image = it->bufferHandle;
+    saved_.erase(it);
+    RestoreBuffer(image, false);
+}
+
+// Restarts the sequence of `key` at `position` and, when that record still
+// exists, reads it, so that the next read in either direction continues from
+// it; when it was deleted the sequence stays between its neighbours.
+void FileManager::repositionTo(int key, const std::string& position) {
+    const bool exists = File->reget(position) == store::Ok;
+    File->resetTo(key, position);
+    if (exists)
+        File->next();
+}
+
+// ---------------------------------------------------------------------------
+// Keys and positions
+
+void FileManager::SetKey(int key) {
+    if (key != 0)
+        keyEntry(key);
+    if (UseFile() != Benign)
+        return;
+    currentKey_ = key;
+    File->setKey(key);
+}
+
+int FileManager::GetComponents(int key) const {
+    return static_cast<int>(keyEntry(key).components.size());
+}
+
+int FileManager::GetField(int key, int component) const {
+    return this->component(key, component).field;
+}
+
+std::string FileManager::GetFieldName(int key, int component) const {
+    return this->component(key, component).name;
+}
+
+void FileManager::ClearKey(int key, int firstComponent, int lastComponent, bool high) {
+    const KeyEntry& entry = keyEntry(key);
+    const int last = std::min(lastComponent, static_cast<int>(entry.components.size()));
+    for (int c = std::max(firstComponent, 1); c <= last; ++c) {
+        const Component& part = entry.components[static_cast<size_t>(c - 1)];
+        const bool highest = part.ascending ? high : !high;
+        for (int column : desc().columnsOf(part.field)) {
+            fillExtreme(buffer(), desc().field(column), highest);
+        }
+    }
+}
+
+std::string FileManager::KeyToOrder(int key, int firstComponent) const {
+    const KeyEntry& entry = keyEntry(key);
+    std::string order;
+    for (size_t c = static_cast<size_t>(std::max(firstComponent, 1)); c <= entry.components.size();
+         ++c) {
+        const Component& part = entry.components[c - 1];
+        if (!order.empty())
+            order += ',';
+        if (!part.ascending)
+            order += '-';
+        order += part.name;
+    }
+    if (order.size() > kMaxOrderLength)
+        order.resize(kMaxOrderLength);
+    return order;
+}
+
+std::string FileManager::Position() {
+    checkInit();
+    return File->position(PrimaryKey);
+}
+
+Level FileManager::TryReget(const std::string& position) {
+    if (UseFile() != Benign)
+        return Notify;
+    return File->reget(position) == store::Ok ? Benign : Notify;
+}
+
+}  // namespace vorda

@@ -1,0 +1,185 @@
+#include "platform/store/connection.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/store/codes.h"
+#include "platform/store/driverror.h"
+#include "platform/store/lockfile.h"
+#include "platform/store/tablelayout.h"
+
+namespace vorda::store {
+namespace {
+
+// vorda_upper(text): the Windows-1252 upper case, for orders and filters on
+// a text column that has no folded twin.
+void upperFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    if (text == nullptr) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const std::string upper = TableLayout::foldUpper(
+        std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(argv[0]))));
+    sqlite3_result_text(ctx, upper.data(), static_cast<int>(upper.size()), SQLITE_TRANSIENT);
+}
+
+// Opens `path` as the empty main database; nullptr when it is not a
+// writable file in a writable directory (the super-journal lives beside it).
+sqlite3* openMain(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto dir = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    if (::access(dir.c_str(), W_OK) != 0)
+        return nullptr;
+    sqlite3* db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK ||
+        sqlite3_db_readonly(db, "main") != 0) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    return db;
+}
+
+// file: URI of a path, with the characters URIs reserve escaped.
+std::string uriOf(const std::string& path, bool readOnly) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : path) {
+        if (c == '%' || c == '?' || c == '#' || c < 0x20 || c == 0x7f) {
+            uri += '%';
+            uri += hex[c >> 4];
+            uri += hex[c & 0xf];
+        } else {
+            uri += static_cast<char>(c);
+        }
+    }
+    return uri + (readOnly ? "?mode=ro" : "?mode=rw");
+}
+
+int exec(sqlite3* db, const std::string& sql) {
+    return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
+thread_local std::weak_ptr<Connection> threadConnection;
+
+}  // namespace
+
+std::shared_ptr<Connection> Connection::shared() {
+    std::shared_ptr<Connection> conn = threadConnection.lock();
+    if (!conn) {
+        conn = open();
+        threadConnection = conn;
+    }
+    return conn;
+}
+
+std::shared_ptr<Connection> Connection::createSeparate() {
+    return open();
+}
+
+std::shared_ptr<Connection> Connection::open() {
+    sqlite3* db = openMain(".vorda-tx");
+    if (db == nullptr) {
+        std::error_code ec;
+        const auto tmp = std::filesystem::temp_directory_path(ec);
+        if (!ec)
+            db = openMain(tmp / (".vorda-tx-" + std::to_string(::getuid())));
+    }
+    if (db == nullptr) {
+        DriverError::fileSystem("No se puede crear el archivo de transacciones .vorda-tx");
+        return nullptr;
+    }
+    std::shared_ptr<Connection> conn(new Connection(db));
+    sqlite3_extended_result_codes(db, 1);
+    conn->setBusyTimeout(kDefaultBusyMilliseconds);
+    sqlite3_create_function_v2(db, "vorda_upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               upperFunction, nullptr, nullptr, nullptr);
+    if (int rc = conn->configureSchema("main"); rc != SQLITE_OK) {
+        DriverError::fromSqlite(db, rc);
+        return nullptr;
+    }
+    return conn;
+}
+
+Connection::~Connection() {
+    for (PendingDetach& p : pending_)
+        detachNow(p.schema);
+    pending_.clear();
+    sqlite3_close_v2(db_);
+}
+
+void Connection::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(db_, milliseconds);
+}
+
+int Connection::configureSchema(const std::string& schema) {
+    const std::string s = sqlName(schema);
+    int rc = exec(db_, "PRAGMA " + s + ".journal_mode = DELETE");
+    if (rc == SQLITE_OK)
+        rc = exec(db_, "PRAGMA " + s + ".synchronous = FULL");
+    return rc;
+}
+
+int Connection::attach(const std::string& path, bool readOnly, std::string* schema) {
+    std::string id = readOnly ? "r:" : "w:";
+    id += path;
+    if (auto it = attachments_.find(id); it != attachments_.end()) {
+        ++it->second.uses;
+        *schema = it->second.schema;
+        return Ok;
+    }
+    const std::string name = "t" + std::to_string(nextSchema_++);
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db_, ("ATTACH ?1 AS " + sqlName(name)).c_str(), -1, &stmt, nullptr);
+    if (rc == SQLITE_OK) {
+        const std::string uri = uriOf(path, readOnly);
+        sqlite3_bind_text(stmt, 1, uri.c_str(), -1, SQLITE_TRANSIENT);
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_DONE)
+            rc = SQLITE_OK;
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_OK)
+        return DriverError::fromSqlite(db_, rc);
+    if (rc = configureSchema(name); rc != SQLITE_OK) {
+        const int code = DriverError::fromSqlite(db_, rc);
+        detachNow(name);
+        return code;
+    }
+    attachments_[id] = {.schema = name, .uses = 1};
+    *schema = name;
+    return Ok;
+}
+
+void Connection::release(const std::string& schema, std::unique_ptr<LockFile> lock) {
+    for (auto it = attachments_.begin(); it != attachments_.end(); ++it) {
+        if (it->second.schema != schema)
+            continue;
+        if (--it->second.uses > 0)
+            return;  // `lock` (this user's own) is dropped now
+        attachments_.erase(it);
+        if (inTransaction_) {
+            pending_.push_back({.schema = schema, .lock = std::move(lock)});
+        } else {
+            detachNow(schema);
+        }
+        return;
+    }
+}
+
+void Connection::detachNow(const std::string& schema) {
+    exec(db_, "DETACH " + sqlName(schema));
+}
+
+void Connection::transactionEnded() {
+    inTransaction_ = false;
+    std::vector<PendingDetach> pending = std::move(pending_);
+    pending_.clear();
+    for (PendingDetach& p : pending)
+        detachNow(p.schema);  // then each lock goes with `pending`
+}
+
+}  // namespace vorda::store

@@ -1,0 +1,87 @@
+#include "platform/store/sha256.h"
+
+namespace vorda::store {
+namespace {
+
+constexpr std::array<uint32_t, 64> kRound = {
+    0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
+    0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
+    0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,
+    0x983e5152, 0xa831c66d, 0xb00327c8, 0xbf597fc7, 0xc6e00bf3, 0xd5a79147, 0x06ca6351, 0x14292967,
+    0x27b70a85, 0x2e1b2138, 0x4d2c6dfc, 0x53380d13, 0x650a7354, 0x766a0abb, 0x81c2c92e, 0x92722c85,
+    0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
+    0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
+    0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
+
+constexpr uint32_t rotr(uint32_t x, int n) {
+    return (x >> n) | (x << (32 - n));
+}
+
+}  // namespace
+
+void Sha256::block(const uint8_t* p) {
+    std::array<uint32_t, 64> w{};
+    for (int i = 0; i < 16; ++i) {
+        w[i] = uint32_t{p[4 * i]} << 24 | uint32_t{p[4 * i + 1]} << 16 |
+               uint32_t{p[4 * i + 2]} << 8 | uint32_t{p[4 * i + 3]};
+    }
+    for (int i = 16; i < 64; ++i) {
+        const uint32_t s0 = rotr(w[i - 15], 7) ^ rotr(w[i - 15], 18) ^ (w[i - 15] >> 3);
+        const uint32_t s1 = rotr(w[i - 2], 17) ^ rotr(w[i - 2], 19) ^ (w[i - 2] >> 10);
+        w[i] = w[i - 16] + s0 + w[i - 7] + s1;
+    }
+    auto v = h_;
+    for (int i = 0; i < 64; ++i) {
+        const uint32_t s1 = rotr(v[4], 6) ^ rotr(v[4], 11) ^ rotr(v[4], 25);
+        const uint32_t ch = (v[4] & v[5]) ^ (~v[4] & v[6]);
+        const uint32_t t1 = v[7] + s1 + ch + kRound[i] + w[i];
+        const uint32_t s0 = rotr(v[0], 2) ^ rotr(v[0], 13) ^ rotr(v[0], 22);
+        const uint32_t maj = (v[0] & v[1]) ^ (v[0] & v[2]) ^ (v[1] & v[2]);
+        for (int j = 7; j > 0; --j)
+            v[j] = v[j - 1];
+        v[4] += t1;
+        v[0] = t1 + s0 + maj;
+    }
+    for (int i = 0; i < 8; ++i)
+        h_[i] += v[i];
+}
+
+void Sha256::update(std::string_view data) {
+    for (char c : data) {
+        pending_[pendingSize_++] = static_cast<uint8_t>(c);
+        if (pendingSize_ == 64) {
+            block(pending_.data());
+            pendingSize_ = 0;
+        }
+    }
+    totalBytes_ += data.size();
+}
+
+std::array<uint8_t, 32> Sha256::digest() {
+    const uint64_t bits = totalBytes_ * 8;
+    update(std::string_view("\x80", 1));
+    while (pendingSize_ != 56)
+        update(std::string_view("\0", 1));
+    std::string length(8, '\0');
+    for (int i = 0; i < 8; ++i)
+        length[i] = static_cast<char>(bits >> (56 - 8 * i));
+    update(length);
+    std::array<uint8_t, 32> out{};
+    for (int i = 0; i < 32; ++i)
+        out[i] = static_cast<uint8_t>(h_[i / 4] >> (24 - 8 * (i % 4)));
+    return out;
+}
+
+std::string Sha256::hex(std::string_view data) {
+    Sha256 sha;
+    sha.update(data);
+    static const char* digits = "0123456789abcdef";
+    std::string out;
+    for (uint8_t b : sha.digest()) {
+        out += digits[b >> 4];
+        out += digits[b & 0xf];
+    }
+    return out;
+}
+
+}  // namespace vorda::store

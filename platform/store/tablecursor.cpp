@@ -1,0 +1,286 @@
+#include "platform/store/tablecursor.h"
+
+#include <sqlite3.h>
+
+#include <cstring>
+#include <limits>
+
+#include "platform/store/codes.h"
+#include "platform/store/driverror.h"
+#include "platform/store/filtersql.h"
+#include "platform/store/keyedtable.h"
+#include "platform/store/positiontext.h"
+
+namespace vorda::store {
+namespace {
+
+constexpr int64_t kLowestId = std::numeric_limits<int64_t>::min();
+constexpr int64_t kHighestId = std::numeric_limits<int64_t>::max();
+
+}  // namespace
+
+TableCursor::TableCursor(KeyedTable& table) : table_(table), alive_(table.aliveToken()) {}
+
+int TableCursor::setOrder(std::vector<OrderTerm> order) {
+    std::vector<OrderExpr> exprs;
+    for (const OrderTerm& term : order) {
+        if (alive_.expired() || !table_.layout().termsOf(term, &exprs)) {
+            return DriverError::fileSystem("Orden inválido: campo " + std::to_string(term.field));
+        }
+    }
+    setKeyOrder(exprs);
+    return Ok;
+}
+
+void TableCursor::setKeyOrder(const std::vector<OrderExpr>& order) {
+    if (order == order_)
+        return;
+    order_ = order;
+    compileFilter();
+    resetStatements();
+    anchor_ = {};
+}
+
+// The filter's SQL and values; its parameters follow the order's.
+void TableCursor::compileFilter() {
+    filterSql_.clear();
+    filterValues_.clear();
+    if (!filter_)
+        return;
+    FilterSql filter(table_.layout(), static_cast<int>(order_.size()) + 3);
+    filter.compile(*filter_, &filterSql_);
+    filterValues_ = filter.parameters();
+}
+
+int TableCursor::setFilter(const FilterNode* filter) {
+    if (alive_.expired())
+        return DriverError::fileSystem("El archivo no está abierto");
+    if (filter == nullptr) {
+        filter_.reset();
+    } else {
+        FilterSql test(table_.layout(), 1);
+        std::string sql;
+        if (int code = test.compile(*filter, &sql); code != Ok)
+            return code;
+        filter_ = *filter;
+    }
+    compileFilter();
+    resetStatements();
+    return Ok;
+}
+
+void TableCursor::resetStatements() {
+    for (Statement& st : statements_)
+        st.finalize();
+    rows_.clear();
+    lastRead_.reset();
+}
+
+void TableCursor::startAtFirst() {
+    rows_.clear();
+    anchor_ = Anchor::of(Anchor::Kind::First);
+}
+
+void TableCursor::startAtLast() {
+    rows_.clear();
+    anchor_ = Anchor::of(Anchor::Kind::Last);
+}
+
+void TableCursor::startAtBuffer() {
+    rows_.clear();
+    if (alive_.expired())
+        return;
+    anchor_ = Anchor::of(Anchor::Kind::Values);
+    for (const OrderExpr& e : order_) {
+        anchor_.values.push_back(table_.layout().boundValue(table_.record(), e));
+    }
+}
+
+int TableCursor::startAt(const std::string& position) {
+    Anchor anchor = Anchor::of(Anchor::Kind::Position);
+    if (!PositionText::decode(position, &anchor.values, &anchor.id) ||
+        anchor.values.size() != order_.size()) {
+        return DriverError::fileSystem("Posición inválida para este orden");
+    }
+    rows_.clear();
+    anchor_ = std::move(anchor);
+    return Ok;
+}
+
+std::string TableCursor::position() const {
+    return lastRead_ ? PositionText::encode(lastRead_->values, lastRead_->id) : std::string();
+}
+
+// Ok when the file is open; statements prepared for an earlier open are dropped.
+int TableCursor::check() {
+    if (alive_.expired())
+        return DriverError::fileSystem("El archivo no está abierto");
+    if (int code = table_.requireOpen(); code != Ok)
+        return code;
+    if (statementEpoch_ != table_.epoch()) {
+        for (Statement& st : statements_)
+            st.finalize();
+        rows_.clear();
+        statementEpoch_ = table_.epoch();
+    }
+    return Ok;
+}
+
+int TableCursor::read(bool forward) {
+    if (int code = check(); code != Ok)
+        return code;
+    if (!rows_.empty() &&
+        (rowsForward_ != forward || rowsGeneration_ != table_.connection().writeGeneration())) {
+        rows_.clear();
+    }
+    if (rows_.empty()) {
+        if (int code = fetch(forward); code != Ok)
+            return code;
+        if (rows_.empty()) {
+            anchor_ = Anchor::of(forward ? Anchor::Kind::Last : Anchor::Kind::First);
+            return DriverError::fail(NoMoreRecords);
+        }
+    }
+    deliver(rows_.front());
+    rows_.pop_front();
+    return Ok;
+}
+
+int TableCursor::fetch(bool forward) {
+    rows_.clear();
+    rowsForward_ = forward;
+    rowsGeneration_ = table_.connection().writeGeneration();
+    const int limit = quickScan_ ? kQuickScanRows : 1;
+    switch (anchor_.kind) {
+        case Anchor::Kind::First:
+            return forward ? run(Query::All, true, 0, limit) : Ok;
+        case Anchor::Kind::Last:
+            return forward ? Ok : run(Query::All, false, 0, limit);
+        case Anchor::Kind::Values:
+            if (order_.empty())
+                return run(Query::All, forward, 0, limit);
+            return fetchAround(forward, forward ? kLowestId : kHighestId, limit);
+        case Anchor::Kind::Position:
+            return fetchAround(forward, anchor_.id, limit);
+        case Anchor::Kind::Row:
+            return fetchAround(forward, forward ? anchor_.id + 1 : anchor_.id - 1, limit);
+    }
+    return Ok;
+}
+
+// Ties of the anchor's values first (by id from `idBound`), then beyond them.
+int TableCursor::fetchAround(bool forward, int64_t idBound, int limit) {
+    if (int code = run(Query::Ties, forward, idBound, limit); code != Ok)
+        return code;
+    const int got = static_cast<int>(rows_.size());
+    if (order_.empty() || got >= limit)
+        return Ok;
+    return run(Query::Beyond, forward, 0, limit - got);
+}
+
+int TableCursor::run(Query query, bool forward, int64_t idBound, int limit) {
+    Statement* st = nullptr;
+    if (int code = statement(query, forward, &st); code != Ok)
+        return code;
+    bindQuery(*st, query, idBound, limit);
+    const TableLayout& layout = table_.layout();
+    const size_t size = layout.desc().recordSize;
+    int rc;
+    while ((rc = st->step()) == SQLITE_ROW) {
+        Row row{.image = std::vector<char>(table_.record(), table_.record() + size),
+                .id = st->integerAt(0),
+                .version = st->integerAt(1)};
+        layout.readRecord(*st, 2, row.image.data());
+        rows_.push_back(std::move(row));
+    }
+    st->reset();
+    return rc == SQLITE_DONE ? Ok : table_.failSqlite(rc);
+}
+
+void TableCursor::bindQuery(Statement& st, Query query, int64_t idBound, int limit) const {
+    const int n = static_cast<int>(order_.size());
+    if (query != Query::All) {
+        for (int i = 0; i < n; ++i)
+            st.bind(i + 1, anchor_.values[static_cast<size_t>(i)]);
+    }
+    st.bindInteger(n + 1, idBound);
+    st.bindInteger(n + 2, limit);
+    for (size_t i = 0; i < filterValues_.size(); ++i) {
+        st.bind(n + 3 + static_cast<int>(i), filterValues_[i]);
+    }
+}
+
+int TableCursor::statement(Query query, bool forward, Statement** out) {
+    Statement& st = statements_[static_cast<size_t>(query) * 2 + (forward ? 0 : 1)];
+    if (!st.prepared()) {
+        const int rc = st.prepare(table_.connection().handle(), sqlFor(query, forward));
+        if (rc != SQLITE_OK)
+            return table_.failSqlite(rc);
+    }
+    *out = &st;
+    return Ok;
+}
+
+std::string TableCursor::sqlFor(Query query, bool forward) const {
+    const TableLayout& layout = table_.layout();
+    const int n = static_cast<int>(order_.size());
+    std::vector<std::string> where;
+    if (query == Query::Ties) {
+        for (int i = 0; i < n; ++i) {
+            where.push_back(layout.expression(order_[static_cast<size_t>(i)]) + " = ?" +
+                            std::to_string(i + 1));
+        }
+        where.push_back((forward ? "id >= ?" : "id <= ?") + std::to_string(n + 1));
+    } else if (query == Query::Beyond) {
+        where.push_back(beyondCondition(forward));
+    }
+    if (filter_)
+        where.push_back("(" + filterSql_ + ")");
+    std::string sql = "SELECT " + layout.selectList() + " FROM " + layout.table(table_.schema());
+    for (size_t i = 0; i < where.size(); ++i)
+        sql += (i ? " AND " : " WHERE ") + where[i];
+    sql += " ORDER BY ";
+    for (const OrderExpr& e : order_) {
+        sql += layout.expression(e) + (e.descending == forward ? " DESC, " : ", ");
+    }
+    return sql + (forward ? "id" : "id DESC") + " LIMIT ?" + std::to_string(n + 2);
+}
+
+// Rows strictly after (forwards) or before the anchor's values in the order.
+std::string TableCursor::beyondCondition(bool forward) const {
+    const TableLayout& layout = table_.layout();
+    const auto after = [&](const OrderExpr& e) { return e.descending != forward ? " > " : " < "; };
+    bool uniform = true;
+    for (const OrderExpr& e : order_)
+        uniform = uniform && e.descending == order_[0].descending;
+    if (uniform) {
+        std::string left, right;
+        for (size_t i = 0; i < order_.size(); ++i) {
+            left += (i ? ", " : "") + layout.expression(order_[i]);
+            right += (i ? ", ?" : "?") + std::to_string(i + 1);
+        }
+        return "(" + left + ")" + after(order_[0]) + "(" + right + ")";
+    }
+    std::string sql;
+    for (size_t i = 0; i < order_.size(); ++i) {
+        std::string term;
+        for (size_t j = 0; j < i; ++j) {
+            term += layout.expression(order_[j]) + " = ?" + std::to_string(j + 1) + " AND ";
+        }
+        term += layout.expression(order_[i]) + after(order_[i]) + "?" + std::to_string(i + 1);
+        sql += (i ? " OR (" : "(") + term + ")";
+    }
+    return "(" + sql + ")";
+}
+
+void TableCursor::deliver(const Row& row) {
+    std::memcpy(table_.record(), row.image.data(), row.image.size());
+    table_.setCurrent(row.id, row.version);
+    anchor_ = {.kind = Anchor::Kind::Row, .values = {}, .id = row.id};
+    for (const OrderExpr& e : order_) {
+        anchor_.values.push_back(table_.layout().storedValue(row.image.data(), e));
+    }
+    lastRead_ = anchor_;
+}
+
+}  // namespace vorda::store

@@ -1,0 +1,114 @@
+// TableCursor: an ordered, optionally filtered sequence over a keyed table.
+//
+// Used for Cursors handed out by File::openCursor() and for the File's own
+// sequence (setKey/next/previous/resetTo), which is a cursor ordered by a key.
+//
+// Reading. Every read runs prepared statements that seek the SQLite index of
+// the order and return at most `limit` rows (1, or 512 with quick scan on),
+// then resets them at once: no statement stays stepping between calls, since
+// a pending read would hold the file's SHARED lock and block other writers.
+// From an anchor (values v of the order's expressions, id r) reading forwards
+// takes two index seeks:
+//     ties:    e1 = v1 AND ... AND en = vn AND id >= r   ORDER BY e..., id
+//     beyond:  (e1, ..., en) > (v1, ..., vn)             ORDER BY e..., id
+// (SQLite seeks a row value over the index columns but not over the trailing
+// rowid; equality on all columns plus an id range it does seek.) Backwards is
+// the mirror image. Mixed ascending and descending terms expand the row value
+// into its OR form. A filter is ANDed to every statement, its values bound.
+//
+// Anchor state (what the next read starts from):
+//     First ── next ──► Row(v, r) ── next/previous ──► Row(v', r')
+//     Last  ── previous ─┘           no more forwards ──► Last
+//     Values (startAtBuffer): next = first >= v, previous = last <= v
+//     Position (startAt):     next = first >= (v, r), previous = last <= (v, r)
+//     Row (after a read):     next = first > (v, r),  previous = last < (v, r)
+// Rows read ahead are dropped when the direction changes, when anything was
+// written through the same connection, on flush(), and on any change of order
+// or filter.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/store/file.h"
+#include "platform/store/statement.h"
+#include "platform/store/tablelayout.h"
+
+namespace vorda::store {
+
+class KeyedTable;
+
+class TableCursor final : public Cursor {
+public:
+    static constexpr int kQuickScanRows = 512;
+
+    explicit TableCursor(KeyedTable& table);
+
+    int setOrder(std::vector<OrderTerm> order) override;
+    int setFilter(const FilterNode* filter) override;
+    void startAtFirst() override;
+    void startAtLast() override;
+    void startAtBuffer() override;
+    int startAt(const std::string& position) override;
+    int next() override { return read(true); }
+    int previous() override { return read(false); }
+    std::string position() const override;
+    void setQuickScan(bool on) override { quickScan_ = on; }
+    void flush() override { rows_.clear(); }
+
+    // Orders by a key's expressions (the File's sequence).
+    void setKeyOrder(const std::vector<OrderExpr>& order);
+    bool quickScan() const { return quickScan_; }
+
+private:
+    enum class Query { Ties, Beyond, All };
+    struct Row {
+        std::vector<char> image;
+        int64_t id;
+        int64_t version;
+    };
+    struct Anchor {
+        enum class Kind { First, Last, Values, Position, Row };
+        Kind kind = Kind::First;
+        std::vector<SqlValue> values;
+        int64_t id = 0;
+        static Anchor of(Kind kind) {
+            Anchor a;
+            a.kind = kind;
+            return a;
+        }
+    };
+
+    int check();
+    int read(bool forward);
+    int fetch(bool forward);
+    int fetchAround(bool forward, int64_t idBound, int limit);
+    int run(Query query, bool forward, int64_t idBound, int limit);
+    int statement(Query query, bool forward, Statement** out);
+    std::string sqlFor(Query query, bool forward) const;
+    std::string beyondCondition(bool forward) const;
+    void bindQuery(Statement& st, Query query, int64_t idBound, int limit) const;
+    void deliver(const Row& row);
+    void resetStatements();
+    void compileFilter();
+
+    KeyedTable& table_;
+    std::weak_ptr<void> alive_;
+    std::vector<OrderExpr> order_;
+    std::optional<FilterNode> filter_;
+    std::vector<SqlValue> filterValues_;
+    std::string filterSql_;
+    std::array<Statement, 6> statements_;
+    uint64_t statementEpoch_ = 0;
+    Anchor anchor_;
+    std::optional<Anchor> lastRead_;
+    std::deque<Row> rows_;
+    bool rowsForward_ = true;
+    uint64_t rowsGeneration_ = 0;
+    bool quickScan_ = false;
+};
+
+}  // namespace vorda::store

@@ -1,0 +1,114 @@
+// TableLayout: how one record layout is stored in SQLite.
+//
+// One SQLite table per file, named after the table, with
+//   id       INTEGER PRIMARY KEY AUTOINCREMENT  -- file order and record identity
+//                                               -- (never reused, so a stale
+//                                               -- position or version check
+//                                               -- cannot hit a newer record)
+//   version  INTEGER  -- 1 when added, +1 on every change (ChangedByOther check)
+//   one column per `column` field, named after the field without its prefix:
+//       Text as UTF-8 with trailing blanks trimmed, Decimal as INTEGER
+//       hundredths, Date as INTEGER day number, Int32 as INTEGER;
+//   a hidden twin `<NAME>__upper` for every Text column that is part of a
+//       noCase key, holding the Windows-1252 upper case computed here
+//       (SQLite's UPPER knows ASCII only).
+// One index per key, `key_<KEYNAME>`, UNIQUE where the key is, on the key's
+// columns in order (folded twins for noCase keys); the rowid closes every
+// index, which keeps records with equal key values in the order they were
+// added.
+//
+// Order expressions (OrderExpr) name one column in one form; a key is a list
+// of them. Values of a record are taken straight from the record buffer bytes,
+// either as stored (exact matches) or as a bound of a sequence, where a text
+// component filled with its highest character becomes SqlValue::high() and
+// trailing blanks and NULs are dropped.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/store/file.h"
+#include "platform/store/statement.h"
+#include "platform/store/tabledesc.h"
+
+namespace vorda::store {
+
+struct ColumnLayout {
+    int field;         // field number in the descriptor
+    std::string name;  // SQL column name (field name without prefix)
+    FieldKind kind;
+    size_t offset;  // in the record buffer
+    size_t width;   // Text: characters; Decimal: digits (0 = unchecked)
+    bool folded;    // has an upper-cased twin column
+};
+
+struct OrderExpr {
+    enum class Form { Plain, Folded, Upper };  // Upper: vorda_upper(column), no index
+    int column;
+    Form form = Form::Plain;
+    bool descending = false;
+    friend bool operator==(const OrderExpr&, const OrderExpr&) = default;
+};
+
+struct KeyLayout {
+    std::string index;  // index name
+    bool unique;
+    std::vector<OrderExpr> terms;
+};
+
+class TableLayout {
+public:
+    explicit TableLayout(const TableDesc& desc);
+
+    const TableDesc& desc() const { return *desc_; }
+    const std::vector<ColumnLayout>& columns() const { return columns_; }
+    int keyCount() const { return static_cast<int>(keys_.size()); }
+    const KeyLayout& key(int number) const { return keys_.at(static_cast<size_t>(number - 1)); }
+
+    // The order expressions of a cursor's order term; false for a field that
+    // does not exist or holds no column.
+    bool termsOf(const OrderTerm& term, std::vector<OrderExpr>* out) const;
+    // Column indexes (into columns()) of field `field`; empty when none.
+    std::vector<int> columnsOfField(int field) const;
+
+    // SQL pieces. `schema` is an attachment's name.
+    std::string table(const std::string& schema) const;
+    std::string expression(const OrderExpr& e) const;
+    std::vector<std::string> createStatements(const std::string& schema) const;
+    std::string selectList() const;  // id, version, the columns
+    std::string insertSql(const std::string& schema) const;
+    std::string updateSql(const std::string& schema) const;  // ... WHERE id = ? AND version = ?
+    int boundColumnCount() const;                            // parameters bindRecord fills
+    // Describes columns and keys; a file made for another layout differs.
+    std::string signature() const;
+
+    SqlValue storedValue(const char* record, const OrderExpr& e) const;
+    SqlValue boundValue(const char* record, const OrderExpr& e) const;
+    // Binds every column (and folded twin) of `record` from parameter
+    // `first` on. FileSystemError (lastError set) when a value does not fit.
+    int bindRecord(Statement& stmt, int first, const char* record) const;
+    // Fills `record` from the columns of the current row, from `first` on.
+    void readRecord(const Statement& stmt, int first, char* record) const;
+
+    // Windows-1252 upper case of a UTF-8 text, as UTF-8.
+    static std::string foldUpper(std::string_view utf8);
+    // Text bytes of a buffer field, trailing blanks dropped, as UTF-8.
+    static std::string textOf(const char* bytes, size_t width);
+
+private:
+    void addColumns();
+    void addKeys();
+    std::string columnSql(const ColumnLayout& c) const;
+    std::string indexSql(const KeyLayout& k, const std::string& schema) const;
+    SqlValue numberOf(const char* record, const ColumnLayout& c) const;
+
+    const TableDesc* desc_;
+    std::vector<ColumnLayout> columns_;
+    std::vector<KeyLayout> keys_;
+};
+
+// SQL text of an identifier, double-quoted.
+std::string sqlName(std::string_view identifier);
+
+}  // namespace vorda::store

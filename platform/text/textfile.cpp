@@ -1,0 +1,382 @@
+// The fixed-record text-file driver (contract in textfile.h).
+//
+// A line is read into the record's stored text fields, taken in byte order
+// and filled one after another (the record length is the sum of their
+// widths). Bytes are copied as they are: the file and the buffer are both
+// Windows-1252. A line ends at LF; one CR just before the LF is dropped, so
+// CRLF and LF files read the same. A last line without LF is still a record.
+//
+// Reading goes through one buffer of file bytes: a block of about one record
+// per read normally, 1 MiB blocks with "QUICKSCAN=on". Positions are byte
+// offsets of lines, encoded as position texts.
+#include "platform/text/textfile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <chrono>
+#include <cstring>
+#include <thread>
+#include <utility>
+
+#include "platform/store/codes.h"
+#include "platform/store/driverror.h"
+#include "platform/store/positiontext.h"
+
+namespace vorda::store {
+namespace {
+
+constexpr size_t kQuickBlock = 1 << 20;
+constexpr int kDenyAll = 0x10;
+
+int systemError(const std::string& what, int err) {
+    return DriverError::fail(FileSystemError, std::to_string(err),
+                             what + ": " + std::strerror(err));
+}
+
+std::string upperTrimmed(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+struct Slice {
+    size_t offset;
+    size_t width;
+};
+
+class TextFile final : public File {
+public:
+    TextFile(const TableDesc& desc, void* buffer)
+        : desc_(desc), buffer_(buffer), name_(desc.fileName) {
+        for (const FieldDesc& f : desc.fields) {
+            if (f.column && f.kind == FieldKind::Text)
+                slices_.push_back({f.offset, f.width});
+        }
+        std::sort(slices_.begin(), slices_.end(),
+                  [](const Slice& a, const Slice& b) { return a.offset < b.offset; });
+        for (const Slice& s : slices_)
+            recordLength_ += s.width;
+    }
+    ~TextFile() override { close(); }
+
+    const TableDesc& desc() const override { return desc_; }
+    void* buffer() const override { return buffer_; }
+    std::string name() const override { return name_; }
+    void setName(std::string name) override { name_ = std::move(name); }
+    void setOwner(std::string_view) override {}
+
+    int open(int mode) override;
+    int create() override;
+    int close() override;
+    bool isOpen() const override { return fd_ >= 0; }
+    bool isReadOnly() const override { return (mode_ & 0x0f) == 0; }
+    int send(std::string_view command) override;
+
+    int setKey(int key) override;
+    int resetTo(int key, const std::string& position) override;
+    int next() override;
+    int previous() override { return unsupported(); }
+    int get(int) override { return unsupported(); }
+    std::string position(int key) const override;
+    int reget(const std::string& position) override;
+
+    int add() override;
+    int put() override { return unsupported(); }
+    int erase() override { return unsupported(); }
+
+    int64_t records() override { return -1; }
+    int64_t bytes() override;
+    int64_t bytesRead() override { return nextOffset_; }
+    int buildKeys() override { return Ok; }
+
+    std::unique_ptr<Cursor> openCursor() override { return nullptr; }
+    bool supportsTransactions() const override { return false; }
+
+private:
+    static int unsupported() {
+        return DriverError::fileSystem("Operación no disponible en un archivo de texto");
+    }
+    int requireOpen() const {
+        return fd_ >= 0 ? Ok : DriverError::fileSystem("El archivo no está abierto");
+    }
+    int lockWithin(int fd, bool exclusive);
+    int lineAt(int64_t offset, std::string* line, int64_t* next);
+    int fill(int64_t offset);
+    void toRecord(const std::string& line);
+
+    const TableDesc& desc_;
+    void* buffer_;
+    std::string name_;
+    std::vector<Slice> slices_;
+    size_t recordLength_ = 0;
+    int fd_ = -1;
+    int mode_ = 0;
+    int recoverSeconds_ = 0;
+    bool quickScan_ = false;
+    std::vector<char> block_;
+    int64_t blockStart_ = 0;
+    size_t blockLength_ = 0;
+    int64_t nextOffset_ = 0;
+    int64_t currentOffset_ = -1;
+};
+
+int TextFile::lockWithin(int fd, bool exclusive) {
+    const int operation = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(std::exchange(recoverSeconds_, 0));
+    for (;;) {
+        if (::flock(fd, operation) == 0)
+            return Ok;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return systemError(name_, errno);
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return DriverError::fail(AccessDenied, std::to_string(errno), std::strerror(errno));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+}
+
+int TextFile::open(int mode) {
+    if (fd_ >= 0)
+        return DriverError::fail(AlreadyOpen);
+    struct stat st {};
+    if (::stat(name_.c_str(), &st) != 0) {
+        return errno == ENOENT ? DriverError::fail(FileNotFound) : systemError(name_, errno);
+    }
+    if (S_ISDIR(st.st_mode))
+        return systemError(name_, EISDIR);
+    const int access = mode & 0x0f;
+    const int flags = access == 0 ? O_RDONLY : (access == 1 ? O_WRONLY : O_RDWR) | O_APPEND;
+    const int fd = ::open(name_.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == EACCES || err == EROFS || err == EPERM) {
+            return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+        }
+        return systemError(name_, err);
+    }
+    if (int code = lockWithin(fd, (mode & 0xf0) == kDenyAll); code != Ok) {
+        ::close(fd);
+        return code;
+    }
+    fd_ = fd;
+    mode_ = mode;
+    blockLength_ = 0;
+    nextOffset_ = 0;
+    currentOffset_ = -1;
+    return Ok;
+}
+
+int TextFile::create() {
+    if (fd_ >= 0)
+        return DriverError::fail(AlreadyOpen);
+    const int fd = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == EACCES || err == EROFS || err == EPERM) {
+            return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+        }
+        return systemError(name_, err);
+    }
+    int code = lockWithin(fd, true);
+    if (code == Ok && ::ftruncate(fd, 0) != 0)
+        code = systemError(name_, errno);
+    ::close(fd);
+    return code;
+}
+
+int TextFile::close() {
+    if (fd_ >= 0)
+        ::close(fd_);  // also drops the flock
+    fd_ = -1;
+    blockLength_ = 0;
+    return Ok;
+}
+
+int TextFile::send(std::string_view command) {
+    const size_t eq = command.find('=');
+    const std::string key = upperTrimmed(command.substr(0, eq));
+    const std::string value =
+        eq == std::string_view::npos ? "" : upperTrimmed(command.substr(eq + 1));
+    if (key == "QUICKSCAN") {
+        if (value != "ON" && value != "OFF") {
+            return DriverError::fileSystem("Comando inválido: " + std::string(command));
+        }
+        quickScan_ = value == "ON";
+    } else if (key == "RECOVER") {
+        const auto [ptr, ec] =
+            std::from_chars(value.data(), value.data() + value.size(), recoverSeconds_);
+        if (ec != std::errc() || ptr != value.data() + value.size()) {
+            return DriverError::fileSystem("Comando inválido: " + std::string(command));
+        }
+    }
+    return Ok;
+}
+
+int TextFile::setKey(int key) {
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    if (key != 0)
+        return DriverError::fileSystem("Un archivo de texto no tiene claves");
+    nextOffset_ = 0;
+    return Ok;
+}
+
+int TextFile::resetTo(int key, const std::string& position) {
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    std::vector<SqlValue> values;
+    int64_t offset = 0;
+    if (key != 0 || !PositionText::decode(position, &values, &offset) || !values.empty() ||
+        offset < 0) {
+        return DriverError::fileSystem("Posición inválida");
+    }
+    nextOffset_ = offset;
+    return Ok;
+}
+
+std::string TextFile::position(int key) const {
+    if (key != 0 || currentOffset_ < 0)
+        return {};
+    return PositionText::encode({}, currentOffset_);
+}
+
+int TextFile::next() {
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    std::string line;
+    int64_t after = 0;
+    if (int code = lineAt(nextOffset_, &line, &after); code != Ok)
+        return code;
+    toRecord(line);
+    currentOffset_ = nextOffset_;
+    nextOffset_ = after;
+    return Ok;
+}
+
+int TextFile::reget(const std::string& position) {
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    std::vector<SqlValue> values;
+    int64_t offset = 0;
+    if (!PositionText::decode(position, &values, &offset) || !values.empty() || offset < 0) {
+        return DriverError::fileSystem("Posición inválida");
+    }
+    std::string line;
+    int64_t after = 0;
+    if (int code = lineAt(offset, &line, &after); code != Ok) {
+        return code == NoMoreRecords ? DriverError::fail(RecordNotFound) : code;
+    }
+    toRecord(line);
+    currentOffset_ = offset;
+    return Ok;
+}
+
+// Reads the block of the file that starts at `offset`; Ok even at the end.
+int TextFile::fill(int64_t offset) {
+    const size_t size = quickScan_ ? kQuickBlock : std::max<size_t>(recordLength_ + 2, 64);
+    block_.resize(size);
+    ssize_t n;
+    do {
+        n = ::pread(fd_, block_.data(), size, offset);
+    } while (n < 0 && errno == EINTR);
+    blockStart_ = offset;
+    blockLength_ = n > 0 ? static_cast<size_t>(n) : 0;
+    return n < 0 ? systemError(name_, errno) : Ok;
+}
+
+// The line at `offset`, cut to the record length plus one byte (so that a CR
+// that ends a full-length line can be told apart), and where the next starts.
+int TextFile::lineAt(int64_t offset, std::string* line, int64_t* next) {
+    line->clear();
+    size_t total = 0;
+    int64_t pos = offset;
+    for (;;) {
+        if (pos < blockStart_ || pos >= blockStart_ + static_cast<int64_t>(blockLength_)) {
+            if (int code = fill(pos); code != Ok)
+                return code;
+            if (blockLength_ == 0)
+                break;  // end of file
+        }
+        const char* p = block_.data() + (pos - blockStart_);
+        const size_t avail = blockLength_ - static_cast<size_t>(pos - blockStart_);
+        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', avail));
+        const size_t n = lf != nullptr ? static_cast<size_t>(lf - p) : avail;
+        line->append(p, std::min(n, recordLength_ + 1 - std::min(line->size(), recordLength_ + 1)));
+        total += n;
+        pos += static_cast<int64_t>(n);
+        if (lf != nullptr) {
+            *next = pos + 1;
+            if (total == line->size() && !line->empty() && line->back() == '\r')
+                line->pop_back();
+            return Ok;
+        }
+    }
+    if (total == 0)
+        return DriverError::fail(NoMoreRecords);
+    *next = pos;
+    if (total == line->size() && line->back() == '\r')
+        line->pop_back();
+    return Ok;
+}
+
+void TextFile::toRecord(const std::string& line) {
+    auto* record = static_cast<char*>(buffer_);
+    size_t at = 0;
+    for (const Slice& s : slices_) {
+        const size_t n = at < line.size() ? std::min(s.width, line.size() - at) : 0;
+        std::memcpy(record + s.offset, line.data() + at, n);
+        std::memset(record + s.offset + n, ' ', s.width - n);
+        at += s.width;
+    }
+}
+
+int TextFile::add() {
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    if (isReadOnly())
+        return DriverError::fail(AccessDenied, "0", name_ + ": sólo lectura");
+    std::string line;
+    const auto* record = static_cast<const char*>(buffer_);
+    for (const Slice& s : slices_)
+        line.append(record + s.offset, s.width);
+    line += "\r\n";
+    size_t done = 0;
+    while (done < line.size()) {
+        const ssize_t n = ::write(fd_, line.data() + done, line.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return systemError(name_, errno);
+        done += static_cast<size_t>(n);
+    }
+    blockLength_ = 0;  // the cached block may end before the new line
+    return Ok;
+}
+
+int64_t TextFile::bytes() {
+    struct stat st {};
+    const int rc = fd_ >= 0 ? ::fstat(fd_, &st) : ::stat(name_.c_str(), &st);
+    return rc == 0 ? static_cast<int64_t>(st.st_size) : -1;
+}
+
+}  // namespace
+
+std::unique_ptr<File> makeTextFile(const TableDesc& desc, void* buffer) {
+    return std::make_unique<TextFile>(desc, buffer);
+}
+
+}  // namespace vorda::store

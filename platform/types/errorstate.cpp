@@ -1,0 +1,58 @@
+// The platform's last error state and the Spanish texts of its codes.
+#include "platform/types/errorstate.h"
+
+#include <utility>
+
+namespace vorda::platform {
+
+namespace {
+
+struct CodeText {
+    int code;
+    const char* text;
+};
+
+constexpr CodeText kTexts[] = {
+    {.code = 2, .text = "Archivo no encontrado"},
+    {.code = 5, .text = "Acceso denegado"},
+    {.code = 33, .text = "No hay más registros"},
+    {.code = 35, .text = "Registro no encontrado"},
+    {.code = 40, .text = "Clave duplicada"},
+    {.code = 43, .text = "Registro retenido por otro usuario"},
+    {.code = 46, .text = "Las claves deben ser reconstruidas"},
+    {.code = 52, .text = "Archivo ya abierto"},
+    {.code = 89, .text = "Registro modificado por otra estación"},
+    {.code = 90, .text = "Error del sistema de archivos"},
+};
+
+ErrorState& state() {
+    static ErrorState s;
+    return s;
+}
+
+}  // namespace
+
+const ErrorState& lastError() {
+    return state();
+}
+
+void setLastError(int code, std::string text, std::string fileErrorCode, std::string fileError) {
+    ErrorState& s = state();
+    s.code = code;
+    s.text = text.empty() ? errorText(code) : std::move(text);
+    s.fileErrorCode = std::move(fileErrorCode);
+    s.fileError = std::move(fileError);
+}
+
+void clearLastError() {
+    state() = ErrorState();
+}
+
+std::string errorText(int code) {
+    for (const CodeText& t : kTexts)
+        if (t.code == code)
+            return t.text;
+    return {};
+}
+
+}  // namespace vorda::platform

@@ -1,0 +1,106 @@
+// Control: the runtime state of one control of an open or prepared window.
+//
+// Created by Window from its ControlDesc. Every change made through a setter
+// is passed on to the backend (Change). The shown text is what the control
+// displays: an entry's contents, a prompt's or button's label, an option
+// group's chosen value. Setting it from the program clears any pending user
+// edit; the user's edits go through UserInput and mark the control edited,
+// so that leaving it accepts it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types/picture.h"
+#include "platform/ui/binding.h"
+#include "platform/ui/windowdesc.h"
+
+namespace vorda::ui {
+
+class Window;
+
+using Row = std::vector<std::string>;
+
+class Control {
+public:
+    Control(Window& owner, ControlDesc desc);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlId number() const { return desc_.number; }
+    ControlKind kind() const { return desc_.kind; }
+    const ControlDesc& desc() const { return desc_; }
+    Window& window() const { return owner_; }
+
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+    // The picture of the control, if it has a valid one.
+    const Picture* picture() const { return picture_ ? &*picture_ : nullptr; }
+    const Binding& binding() const { return binding_; }
+    void bind(Binding binding) { binding_ = std::move(binding); }
+
+    // The control's own state; see Window::usable() for its parents'.
+    bool enabled() const { return (flags_ & control::Disabled) == 0; }
+    bool visible() const { return (flags_ & control::Hidden) == 0; }
+    bool readOnly() const { return (flags_ & control::ReadOnly) != 0; }
+    void setEnabled(bool on) { setFlag(control::Disabled, !on); }
+    void setVisible(bool on) { setFlag(control::Hidden, !on); }
+    void setReadOnly(bool on) { setFlag(control::ReadOnly, on); }
+
+    bool focusable() const;
+    bool editable() const;  // takes typed keys: entries and spins that are not read-only
+    bool edited() const { return edited_; }
+    size_t caret() const { return caret_; }
+
+    // Lists: the rows of the one page shown, the selected row (1-based, 0 =
+    // none) and the thumb (0 to 100).
+    const std::vector<Row>& rows() const { return rows_; }
+    void setRows(std::vector<Row> rows);
+    // Formats each value with its column's picture (text as is without one).
+    void setRowValues(const std::vector<std::vector<FieldValue>>& rows);
+    int selection() const { return selection_; }
+    void setSelection(int row);
+    int thumb() const { return thumb_; }
+    void setThumb(int percent);
+
+    // Sheets: the current tab, 1-based among the sheet's tabs.
+    int choice() const { return kind() == ControlKind::List ? selection_ : choice_; }
+    void setChoice(int tab);
+
+    // Position and size in dialog units (initially the description's).
+    const Rect& rect() const { return rect_; }
+    void setRect(Rect rect);
+    const std::string& tip() const { return tip_; }
+    void setTip(std::string tip);
+
+    void alert(KeyCode key);
+    void unalert(KeyCode key);
+    bool alerted(KeyCode key) const;
+
+private:
+    friend class Window;
+    friend class UserInput;
+
+    void setFlag(unsigned flag, bool on);
+    void setEdit(std::string text, size_t caret);
+    void clearEdited() { edited_ = false; }
+
+    Window& owner_;
+    ControlDesc desc_;
+    std::optional<Picture> picture_;
+    Binding binding_;
+    std::string text_;
+    unsigned flags_ = 0;
+    bool edited_ = false;
+    size_t caret_ = 0;
+    std::vector<Row> rows_;
+    int selection_ = 0;
+    int thumb_ = 0;
+    int choice_ = 1;
+    std::vector<KeyCode> alerts_;
+    Rect rect_;
+    std::string tip_;
+};
+
+}  // namespace vorda::ui

@@ -1,0 +1,130 @@
+// Headless backend: scripted message boxes, the virtual clock, the loop.
+#include "platform/ui/headless/headlessbackend.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "platform/ui/runtime.h"
+#include "platform/ui/userinput.h"
+
+namespace vorda::ui {
+
+namespace {
+
+struct ButtonName {
+    unsigned button;
+    std::string_view name;   // as scripts name it
+    std::string_view label;  // as the box shows it
+};
+
+constexpr std::array buttonNames = {
+    ButtonName{.button = ButtonOk, .name = "ok", .label = "Aceptar"},
+    ButtonName{.button = ButtonYes, .name = "yes", .label = "Sí"},
+    ButtonName{.button = ButtonNo, .name = "no", .label = "No"},
+    ButtonName{.button = ButtonAbort, .name = "abort", .label = "Anular"},
+    ButtonName{.button = ButtonRetry, .name = "retry", .label = "Reintentar"},
+    ButtonName{.button = ButtonIgnore, .name = "ignore", .label = "Omitir"},
+    ButtonName{.button = ButtonCancel, .name = "cancel", .label = "Cancelar"},
+    ButtonName{.button = ButtonHelp, .name = "help", .label = "Ayuda"},
+};
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// The button that accepts the box: its only one, else OK, Yes or Retry.
+std::optional<unsigned> acceptingButton(unsigned buttons) {
+    for (const ButtonName& b : buttonNames) {
+        if (buttons == b.button)
+            return b.button;
+    }
+    for (unsigned b : {ButtonOk, ButtonYes, ButtonRetry}) {
+        if (buttons & b)
+            return b;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void HeadlessBackend::record(const MessageBox& box) {
+    shown_.push_back(box);
+    if (transcript_ != nullptr) {
+        *transcript_ << "MESSAGE \"" << box.caption << "\" \"" << box.text << "\"\n";
+    }
+}
+
+void HeadlessBackend::showMessage(MessageId id, const MessageBox& box, int) {
+    record(box);
+    pending_.push_back({.id = id, .box = box});
+}
+
+void HeadlessBackend::withdrawMessage(MessageId id) {
+    std::erase_if(pending_, [id](const Pending& p) { return p.id == id; });
+}
+
+unsigned HeadlessBackend::messageNow(const MessageBox& box) {
+    record(box);
+    return box.defaultButton;
+}
+
+void HeadlessBackend::halt(int exitCode, const std::string& text) {
+    if (!halted_)
+        halted_ = {exitCode, text};
+}
+
+const MessageBox* HeadlessBackend::pendingMessage() const {
+    return pending_.empty() ? nullptr : &pending_.front().box;
+}
+
+std::optional<unsigned> HeadlessBackend::buttonByName(const MessageBox& box,
+                                                      std::string_view name) {
+    const std::string wanted = lower(withoutMnemonic(name));
+    if (wanted == "ok")
+        return acceptingButton(box.buttons);
+    for (const ButtonName& b : buttonNames) {
+        if (!(box.buttons & b.button))
+            continue;
+        const std::string_view label =
+            b.button == ButtonOk && !box.okLabel.empty() ? std::string_view(box.okLabel) : b.label;
+        if (wanted == b.name || wanted == lower(withoutMnemonic(label)))
+            return b.button;
+    }
+    return std::nullopt;
+}
+
+HeadlessBackend::Answer HeadlessBackend::answer(Runtime& rt, std::string_view button) {
+    if (pending_.empty())
+        return Answer::NoBox;
+    const std::optional<unsigned> b = buttonByName(pending_.front().box, button);
+    if (!b)
+        return Answer::NoSuchButton;
+    const MessageId id = pending_.front().id;
+    pending_.erase(pending_.begin());
+    rt.answer(id, *b);
+    return Answer::Done;
+}
+
+void HeadlessBackend::settle(Runtime& rt) {
+    rt.runReady();
+}
+
+void HeadlessBackend::advance(Runtime& rt, int64_t hundredths) {
+    const int64_t target = clock_.now() + std::max<int64_t>(0, hundredths);
+    for (;;) {
+        settle(rt);
+        const std::optional<int64_t> due = rt.nextTimerDue();
+        if (!due || *due > target)
+            break;
+        clock_.set(std::max(clock_.now(), *due));
+        rt.fireDueTimers();
+    }
+    clock_.set(target);
+    settle(rt);
+}
+
+}  // namespace vorda::ui

@@ -1,0 +1,80 @@
+// HeadlessBackend: the runtime without a display, for tests and UI scripts.
+//
+// Window state lives in the runtime core; this backend adds what a display
+// would: message boxes that wait for an answer (each box is recorded, and
+// printed as `MESSAGE "<caption>" "<text>"` on the transcript when it
+// appears), a virtual clock that moves only through advance(), and the
+// loop that runs the procedure threads (settle()).
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/ui/backend.h"
+#include "platform/ui/clock.h"
+
+namespace vorda::ui {
+
+class Runtime;
+
+class HeadlessBackend final : public Backend {
+public:
+    explicit HeadlessBackend(std::ostream* transcript = nullptr) : transcript_(transcript) {}
+
+    void windowOpened(Window&) override {}
+    void windowClosed(WindowId) override {}
+    void changed(Window&, ControlId, Change) override {}
+    void requestRun() override {}
+    void showMessage(MessageId id, const MessageBox& box, int thread) override;
+    void withdrawMessage(MessageId id) override;
+    // Outside every procedure thread nobody can answer: the box is recorded
+    // and takes its default button.
+    unsigned messageNow(const MessageBox& box) override;
+    void halt(int exitCode, const std::string& text) override;
+    void standardAction(StandardAction action) override { actions_.push_back(action); }
+    void timersChanged() override {}
+    void beep() override { ++beeps_; }
+    Clock& clock() override { return clock_; }
+
+    // Runs the procedure threads until none can go on.
+    void settle(Runtime& rt);
+    // Lets `hundredths` of clock time pass, firing the timers that fall due
+    // in time order and running the threads after each.
+    void advance(Runtime& rt, int64_t hundredths);
+
+    enum class Answer { Done, NoBox, NoSuchButton };
+    // Answers the oldest pending box: "Ok" (its only or accepting button),
+    // "Yes", "No", "Cancel", ... or a button's label ("Cerrar", "Aceptar").
+    Answer answer(Runtime& rt, std::string_view button);
+    static std::optional<unsigned> buttonByName(const MessageBox& box, std::string_view name);
+
+    bool messagePending() const { return !pending_.empty(); }
+    const MessageBox* pendingMessage() const;
+    const std::vector<MessageBox>& shown() const { return shown_; }
+    const std::optional<std::pair<int, std::string>>& halted() const { return halted_; }
+    const std::vector<StandardAction>& actions() const { return actions_; }
+    int beeps() const { return beeps_; }
+    VirtualClock& virtualClock() { return clock_; }
+
+private:
+    struct Pending {
+        MessageId id = 0;
+        MessageBox box{};
+    };
+
+    void record(const MessageBox& box);
+
+    std::ostream* transcript_;
+    VirtualClock clock_;
+    std::vector<Pending> pending_;
+    std::vector<MessageBox> shown_;
+    std::optional<std::pair<int, std::string>> halted_;
+    std::vector<StandardAction> actions_;
+    int beeps_ = 0;
+};
+
+}  // namespace vorda::ui

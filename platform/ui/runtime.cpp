@@ -1,0 +1,293 @@
+// Runtime: windows, threads, thread-modal message boxes and timers.
+#include "platform/ui/runtime.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "platform/types/threadnumber.h"
+#include "platform/ui/window.h"
+
+namespace vorda::ui {
+
+namespace {
+
+Runtime* installed = nullptr;
+
+}  // namespace
+
+Runtime::Runtime(Backend& backend) : backend_(backend), input_(*this) {
+    assert(installed == nullptr && "only one runtime at a time");
+    installed = this;
+    previousPresenter_ = setPresenter(this);
+    platform::setThreadNumberProvider([this] { return currentThread(); });
+}
+
+Runtime::~Runtime() {
+    shutdown();
+    while (!stack_.empty())
+        stack_.front()->close();
+    platform::setThreadNumberProvider(nullptr);
+    setPresenter(previousPresenter_);
+    installed = nullptr;
+}
+
+Runtime& Runtime::current() {
+    assert(installed != nullptr && "no windowing runtime");
+    return *installed;
+}
+
+Runtime* Runtime::instance() {
+    return installed;
+}
+
+// --- procedure threads ------------------------------------------------------------
+
+int Runtime::start(std::function<void()> procedure, size_t stackBytes) {
+    const int number = scheduler_.start(
+        [this, procedure = std::move(procedure)] {
+            procedure();
+            closeWindowsOf(currentThread());
+        },
+        stackBytes);
+    backend_.requestRun();
+    return number;
+}
+
+int Runtime::currentThread() const {
+    const int n = scheduler_.current();
+    return n != 0 ? n : 1;
+}
+
+std::optional<Scheduler::ThreadInfo> Runtime::threadInfo(int thread) const {
+    return scheduler_.info(thread);
+}
+
+bool Runtime::post(Event event, int thread) {
+    Window* w = topWindow(thread);
+    if (w == nullptr)
+        return false;
+    w->post(event);
+    return true;
+}
+
+bool Runtime::post(EventKind kind, ControlId control, int thread) {
+    return post(Event{.kind = kind, .control = control}, thread);
+}
+
+void Runtime::runReady() {
+    if (!haltCode_)
+        scheduler_.runReady();
+}
+
+void Runtime::shutdown() {
+    scheduler_.unwindAll();
+}
+
+void Runtime::waitForEvent(Window& w) {
+    assert(scheduler_.onFiber() && "ask() without an event outside a procedure thread");
+    scheduler_.suspend([&w] { return w.hasEvent(); });
+}
+
+void Runtime::closeWindowsOf(int thread) {
+    for (Window* w = topWindow(thread); w != nullptr; w = topWindow(thread))
+        w->close();
+}
+
+// --- windows ------------------------------------------------------------------------
+
+Window* Runtime::find(WindowId id) const {
+    const auto it =
+        std::find_if(stack_.begin(), stack_.end(), [id](const Window* w) { return w->id() == id; });
+    return it == stack_.end() ? nullptr : *it;
+}
+
+std::vector<Window*> Runtime::windows() const {
+    return stack_;
+}
+
+// The thread's most recently opened window: the one its procedure is asking.
+Window* Runtime::topWindow(int thread) const {
+    Window* top = nullptr;
+    for (Window* w : stack_) {
+        if (w->thread() == thread && (top == nullptr || w->id() > top->id()))
+            top = w;
+    }
+    return top;
+}
+
+Window* Runtime::frame() const {
+    const auto it = std::find_if(stack_.begin(), stack_.end(), [](const Window* w) {
+        return (w->desc().flags & window::Frame) != 0;
+    });
+    return it == stack_.end() ? nullptr : *it;
+}
+
+bool Runtime::activate(WindowId id) {
+    Window* w = find(id);
+    if (w == nullptr || w->blocked())
+        return false;
+    makeActive(w);
+    return true;
+}
+
+void Runtime::postCloseDown() {
+    std::vector<int> threads;
+    for (const Window* w : stack_) {
+        if (std::find(threads.begin(), threads.end(), w->thread()) == threads.end()) {
+            threads.push_back(w->thread());
+        }
+    }
+    for (int t : threads)
+        post(EventKind::CloseDown, {}, t);
+}
+
+WindowId Runtime::attach(Window& w) {
+    w.id_ = ++lastId_;
+    w.thread_ = currentThread();
+    stack_.insert(stack_.begin(), &w);
+    w.queue(Event{.kind = EventKind::OpenWindow});
+    backend_.windowOpened(w);
+    updateBlocking(w.thread_);
+    makeActive(&w);
+    return w.id_;
+}
+
+void Runtime::detach(Window& w) {
+    const bool wasActive = active_ == w.id();
+    std::erase(stack_, &w);
+    backend_.windowClosed(w.id());
+    if (wasActive)
+        active_ = 0;
+    updateBlocking(w.thread());
+    if (wasActive)
+        makeActive(firstUnblocked());
+}
+
+void Runtime::makeActive(Window* w) {
+    const WindowId id = w != nullptr ? w->id() : 0;
+    if (w != nullptr) {
+        std::erase(stack_, w);
+        stack_.insert(stack_.begin(), w);
+    }
+    if (id == active_)
+        return;
+    Window* old = active();
+    active_ = id;
+    if (old != nullptr)
+        old->post(EventKind::LoseFocus);
+    if (w != nullptr) {
+        w->post(EventKind::GainFocus);
+        changed(*w, {}, Change::Active);
+    }
+}
+
+Window* Runtime::firstUnblocked() const {
+    const auto it =
+        std::find_if(stack_.begin(), stack_.end(), [](const Window* w) { return !w->blocked(); });
+    return it == stack_.end() ? nullptr : *it;
+}
+
+// A window is blocked while a later window of its thread is open or its
+// thread shows a message box.
+void Runtime::updateBlocking(int thread) {
+    const Window* top = topWindow(thread);
+    const bool box = messagePending(thread);
+    for (Window* w : std::vector<Window*>(stack_)) {
+        if (w->thread() != thread)
+            continue;
+        const bool blocked = box || w != top;
+        if (blocked == w->blocked_)
+            continue;
+        w->blocked_ = blocked;
+        changed(*w, {}, Change::Blocked);
+    }
+}
+
+void Runtime::changed(Window& w, ControlId control, Change what) {
+    if (w.isOpen())
+        backend_.changed(w, control, what);
+}
+
+// --- message boxes -------------------------------------------------------------------
+
+unsigned Runtime::show(const MessageBox& box) {
+    if (!scheduler_.onFiber() || scheduler_.unwinding())
+        return backend_.messageNow(box);
+    const int thread = currentThread();
+    const MessageId id = ++lastMessage_;
+    boxes_.push_back({.id = id, .thread = thread});
+    // Removes the box however the wait ends, also when the thread is unwound.
+    struct Guard {
+        Runtime& rt;
+        MessageId id;
+        int thread;
+        ~Guard() {
+            const auto it = std::find_if(rt.boxes_.begin(), rt.boxes_.end(),
+                                         [this](const PendingBox& b) { return b.id == id; });
+            if (!it->button)
+                rt.backend_.withdrawMessage(id);
+            rt.boxes_.erase(it);
+            rt.updateBlocking(thread);
+        }
+    } guard{*this, id, thread};
+    updateBlocking(thread);
+    backend_.showMessage(id, box, thread);
+    auto answered = [this, id] {
+        return std::any_of(boxes_.begin(), boxes_.end(), [id](const PendingBox& b) {
+            return b.id == id && b.button.has_value();
+        });
+    };
+    scheduler_.suspend(answered);
+    const auto it = std::find_if(boxes_.begin(), boxes_.end(),
+                                 [id](const PendingBox& b) { return b.id == id; });
+    return it->button.value_or(box.defaultButton);
+}
+
+void Runtime::answer(MessageId id, unsigned button) {
+    const auto it = std::find_if(boxes_.begin(), boxes_.end(),
+                                 [id](const PendingBox& b) { return b.id == id; });
+    if (it == boxes_.end() || it->button)
+        return;
+    it->button = button;
+    backend_.requestRun();
+}
+
+bool Runtime::messagePending(int thread) const {
+    return std::any_of(boxes_.begin(), boxes_.end(), [thread](const PendingBox& b) {
+        return b.thread == thread && !b.button.has_value();
+    });
+}
+
+// The program ends: no procedure thread runs again, and the one that halted
+// waits until it is unwound.
+void Runtime::halt(int exitCode, const std::string& text) {
+    if (!haltCode_)
+        haltCode_ = exitCode;
+    backend_.halt(exitCode, text);
+    if (scheduler_.onFiber() && !scheduler_.unwinding())
+        scheduler_.suspend([] { return false; });
+}
+
+// --- timers ----------------------------------------------------------------------
+
+std::optional<int64_t> Runtime::nextTimerDue() const {
+    std::optional<int64_t> due;
+    for (const Window* w : stack_) {
+        if (w->timer() > 0 && (!due || w->due_ < *due))
+            due = w->due_;
+    }
+    return due;
+}
+
+void Runtime::fireDueTimers() {
+    const int64_t now = clock().now();
+    for (Window* w : std::vector<Window*>(stack_)) {
+        if (w->timer() <= 0 || w->due_ > now)
+            continue;
+        w->due_ = now + w->timer();
+        w->post(EventKind::Timer);
+    }
+    backend_.timersChanged();
+}
+
+}  // namespace vorda::ui

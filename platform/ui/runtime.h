@@ -1,0 +1,139 @@
+// Runtime: the windowing runtime core that ties windows, procedure threads,
+// message boxes and timers to one backend.
+//
+// One Runtime exists at a time (Runtime::current()). Constructing it installs
+// it as the message presenter (ui::message) and as the provider of
+// platform::currentThreadNumber(); destroying it unwinds every procedure
+// thread still alive (their windows close as their stacks unwind) and
+// removes both again.
+//
+// Typical use by a backend's main:
+//
+//   Runtime rt(backend);
+//   rt.start(MAIN);               // the frame's procedure: thread 1
+//   backend.exec(rt);             // calls rt.runReady() whenever asked to,
+//                                 // until rt.threadCount() == 0
+//
+// Threads. start() creates a procedure thread (a fiber, see scheduler.h).
+// Outside every procedure thread (start-up, the backend's loop) the current
+// thread number is 1, the frame's. post() queues an event for the window a
+// thread is showing at the top of its windows.
+//
+// Message boxes are thread-modal: a box shown by a procedure thread blocks
+// that thread's windows until the backend answers it (answer()); the other
+// threads' windows stay usable. A box asked for outside every procedure
+// thread is answered synchronously by the backend.
+//
+// The active window is the one the user works in: the window last opened,
+// or the one the user activated; when it closes, the first unblocked window
+// in stacking order takes its place. Losing and gaining that place delivers
+// LoseFocus and GainFocus.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/ui/backend.h"
+#include "platform/ui/messagebox.h"
+#include "platform/ui/scheduler.h"
+#include "platform/ui/userinput.h"
+
+namespace vorda::ui {
+
+class Window;
+
+class Runtime final : private MessagePresenter {
+public:
+    explicit Runtime(Backend& backend);
+    ~Runtime() override;
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    static Runtime& current();  // asserts that one exists
+    static Runtime* instance();
+
+    Backend& backend() { return backend_; }
+    Clock& clock() { return backend_.clock(); }
+    UserInput& input() { return input_; }
+
+    // --- procedure threads --------------------------------------------------
+    // Starts `procedure` on a new thread; returns its number (0 while tearing
+    // down). The stack is at least Scheduler::minimumStack(); `stackBytes` is
+    // kept as asked (0 = the default size).
+    int start(std::function<void()> procedure, size_t stackBytes = 0);
+    int currentThread() const;
+    bool onProcedureThread() const { return scheduler_.onFiber(); }
+    size_t threadCount() const { return scheduler_.threads().size(); }
+    std::optional<Scheduler::ThreadInfo> threadInfo(int thread) const;
+    bool threadAlive(int thread) const { return scheduler_.alive(thread); }
+    // Queues `event` for the top window of `thread`; false when it shows none.
+    bool post(Event event, int thread);
+    bool post(EventKind kind, ControlId control, int thread);
+    // Backend loop only: runs every procedure thread that can go on.
+    void runReady();
+    bool anyReady() const { return scheduler_.anyReady(); }
+    // Unwinds every procedure thread (also done by the destructor).
+    void shutdown();
+    bool tearingDown() const { return scheduler_.unwinding(); }
+
+    // --- windows ------------------------------------------------------------
+    Window* find(WindowId id) const;
+    Window* active() const { return find(active_); }
+    // Open windows, the active one first, then in stacking order.
+    std::vector<Window*> windows() const;
+    Window* topWindow(int thread) const;
+    Window* frame() const;  // the open window flagged window::Frame
+    // Makes an unblocked window the active one; false if it cannot be.
+    bool activate(WindowId id);
+    // Queues CloseDown for the top window of every thread.
+    void postCloseDown();
+
+    // --- message boxes ------------------------------------------------------
+    void answer(MessageId id, unsigned button);
+    bool messagePending(int thread) const;
+    std::optional<int> haltCode() const { return haltCode_; }
+
+    // --- timers -------------------------------------------------------------
+    std::optional<int64_t> nextTimerDue() const;
+    // Queues Timer for every window whose time has come (one at most queued
+    // per window) and sets its next time.
+    void fireDueTimers();
+
+private:
+    friend class Window;
+
+    struct PendingBox {
+        MessageId id = 0;
+        int thread = 0;
+        std::optional<unsigned> button{};
+    };
+
+    unsigned show(const MessageBox& box) override;
+    void halt(int exitCode, const std::string& text) override;
+
+    WindowId attach(Window& w);
+    void detach(Window& w);
+    void changed(Window& w, ControlId control, Change what);
+    void waitForEvent(Window& w);
+    void eventQueued() { backend_.requestRun(); }
+    void updateBlocking(int thread);
+    void makeActive(Window* w);
+    Window* firstUnblocked() const;
+    void closeWindowsOf(int thread);
+
+    Backend& backend_;
+    Scheduler scheduler_;
+    UserInput input_;
+    MessagePresenter* previousPresenter_ = nullptr;
+    std::vector<Window*> stack_;  // open windows, most recently raised first
+    WindowId active_ = 0;
+    WindowId lastId_ = 0;
+    std::vector<PendingBox> boxes_;
+    MessageId lastMessage_ = 0;
+    std::optional<int> haltCode_;
+};
+
+}  // namespace vorda::ui

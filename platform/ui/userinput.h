@@ -1,0 +1,92 @@
+// UserInput: what the user does, as a backend reports it to the runtime.
+//
+// Every call names the window by id (a window the procedure has meanwhile
+// closed is simply not found) and only queues events: the procedure threads
+// run later, when the backend's loop calls Runtime::runReady(). Input to a
+// window that is blocked (a modal window or a message box of its thread is
+// up) or to a control that is disabled, hidden or on a disabled tab is
+// refused with a result, as a real window would ignore the click.
+//
+// Default key actions, unless the key is alerted on the control or the
+// window (then it is delivered as AlertKey):
+//   Tab / Shift+Tab   leave the control for the next / previous one
+//   Enter             a button: press it; elsewhere press the default button
+//                     when there is one, else leave like Tab (a list without a
+//                     default button gets Accepted)
+//   Esc               CloseWindow
+//   list keys         Up/Down -> ScrollUp/ScrollDown, PgUp/PgDn -> PageUp/
+//                     PageDown, Home/Ctrl+Home -> ScrollTop, End/Ctrl+End ->
+//                     ScrollBottom, double click -> Accepted
+//   entry keys        characters, Backspace, Delete, Home, End edit the text
+//                     through the control's picture (a refused key beeps)
+//   spin Up/Down      one step within the range, NewSelection
+//   button click      press
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/ui/event.h"
+#include "platform/ui/windowdesc.h"
+
+namespace vorda::ui {
+
+class Runtime;
+class Window;
+class Control;
+using WindowId = int;
+
+enum class InputResult {
+    Done,
+    NoWindow,     // not open any more
+    Blocked,      // a modal window or message box of its thread is up
+    NoControl,    // no such control, or it cannot take this input
+    Disabled,     // disabled or hidden (itself or a parent)
+    KeyRefused,   // the picture or the control refused the key
+    NoSuchValue,  // no radio, tab or row of that value
+};
+
+class UserInput {
+public:
+    explicit UserInput(Runtime& runtime) : runtime_(runtime) {}
+
+    // Moves the focus into a control (a click or the Tab key got there).
+    InputResult focus(WindowId window, ControlId control);
+    // A key on a control (0 = the focused control).
+    InputResult key(WindowId window, ControlId control, KeyCode key);
+    // Replaces an entry's contents by typing `keys` one by one.
+    InputResult type(WindowId window, ControlId control, std::string_view keys);
+    // A native entry reports its new contents and caret (in characters).
+    InputResult edit(WindowId window, ControlId control, std::string text, size_t caret);
+    // Leaves the focused control for the next one in tab order.
+    InputResult leave(WindowId window);
+    InputResult press(WindowId window, ControlId control);
+    // A radio (by value or text), a tab (by text) or a list row (by number).
+    InputResult choose(WindowId window, ControlId control, std::string_view value);
+    InputResult scroll(WindowId window, ControlId list, EventKind kind, int thumb = 0);
+    // A menu item or toolbar button of a frame.
+    InputResult menu(WindowId window, ControlId item);
+    InputResult close(WindowId window);
+    InputResult activate(WindowId window);
+    InputResult resize(WindowId window, Rect size);
+
+private:
+    Window* usableWindow(WindowId id, InputResult& result) const;
+    Control* usableControl(Window& w, ControlId number, InputResult& result) const;
+    InputResult defaultKey(Window& w, Control& c, KeyCode key);
+    InputResult enterKey(Window& w, Control& c);
+    InputResult listKey(Window& w, Control& c, KeyCode key);
+    InputResult editKey(Window& w, Control& c, KeyCode key);
+    InputResult spinStep(Window& w, Control& c, int step);
+    InputResult chooseRadio(Window& w, Control& option, std::string_view value);
+    InputResult chooseTab(Window& w, Control& sheet, std::string_view text);
+    InputResult chooseRow(Window& w, Control& list, std::string_view number);
+    InputResult refused();
+
+    Runtime& runtime_;
+};
+
+// Text without its mnemonic marks: "&Cambiar" -> "Cambiar", "A && B" -> "A & B".
+std::string withoutMnemonic(std::string_view text);
+
+}  // namespace vorda::ui

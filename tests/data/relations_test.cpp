@@ -1,0 +1,123 @@
+// Relations of AGENTES, DDJJ and the annexes, through the relation managers.
+//
+//   AgentRestrict       - an agent with declarations can be neither deleted
+//                         nor renumbered; without them it can be deleted
+//   DeclarationCascade  - deleting or re-keying a declaration carries its
+//                         annexes along; the agent is never touched
+#include "tests/data/datafixture.h"
+
+namespace vorda::test {
+namespace {
+
+class RelationsTest : public DataTest {
+protected:
+    void SetUp() override {
+        DataTest::SetUp();
+        openTables();
+        ASSERT_EQ(addAgent(1, "20-12345678-6", "Banco Uno"), Benign);
+        ASSERT_EQ(addAgent(2, "30-22222222-2", "Caja Sur"), Benign);
+        ASSERT_EQ(addDeclaration(kept), Benign);
+        ASSERT_EQ(addDeclaration(doomed), Benign);
+        for (const std::string& key : {kept, doomed}) {
+            ASSERT_EQ(addAnexoI(key), Benign);
+            ASSERT_EQ(addAnexoII(key, 1), Benign);
+            ASSERT_EQ(addAnexoII(key, 2), Benign);
+            ASSERT_EQ(addAnexoIII(key, 1), Benign);
+            ASSERT_EQ(addAnexoIII(key, 2), Benign);
+        }
+        ASSERT_TRUE(boxes.shown().empty());
+    }
+    bool fetchAgent(int n) {
+        AGE.clear();
+        AGE.NRO_AGENTE.set(agentNumber(n));
+        return Access::AGENTES->TryFetch(Agentes::AGE_NRO) == Benign;
+    }
+    bool fetchDeclaration(const std::string& key) {
+        DDJ.clear();
+        DDJ.AGENTE_PERIODO.set(key);
+        return Access::DDJJ->TryFetch(Ddjj::DDJJ) == Benign;
+    }
+    // Annex I, II and III records carrying `key`.
+    std::vector<size_t> annexes(const std::string& key) {
+        return {countWithKey(*Access::ANEXOI, AnexoI::ANEXOI, A1.AGENTE_PERIODO, key),
+                countWithKey(*Access::ANEXOII, AnexoII::ANEXOII, A2.AGENTE_PERIODO, key),
+                countWithKey(*Access::ANEXOIII, AnexoIII::ANEXOIII, A3.AGENTE_PERIODO, key)};
+    }
+
+    const std::string kept = declarationKey(1, "2001", "02", "00");
+    const std::string doomed = declarationKey(1, "2001", "03", "00");
+    const std::vector<size_t> full = {1, 2, 2};
+    const std::vector<size_t> none = {0, 0, 0};
+};
+
+// --- AgentRestrict -------------------------------------------------------------
+
+using AgentRestrict = RelationsTest;
+
+TEST_F(AgentRestrict, deleting_an_agent_with_a_declaration_is_refused_with_error_30) {
+    ASSERT_TRUE(fetchAgent(1));
+    boxes.answer({ui::ButtonOk, ui::ButtonNo});  // error 30, then "¿Desea intentar ...?"
+    EXPECT_NE(Relate::AGENTES->Delete(/*confirm=*/false), Benign);
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].caption, "Error en Borrar Registro");
+    EXPECT_EQ(boxes.shown()[0].caption, "Error de Integridad Referencial (Borrado)");
+    EXPECT_NE(boxes.shown()[0].text.find("Ddjj.tps"), std::string::npos) << boxes.shown()[0].text;
+    EXPECT_TRUE(fetchAgent(1));
+    EXPECT_TRUE(fetchDeclaration(kept));
+    EXPECT_TRUE(fetchDeclaration(doomed));
+    EXPECT_EQ(annexes(doomed), full);
+}
+
+TEST_F(AgentRestrict, renumbering_an_agent_with_declarations_is_refused_with_error_31) {
+    ASSERT_TRUE(fetchAgent(1));
+    Relate::AGENTES->Save();
+    AGE.NRO_AGENTE.set(agentNumber(9));
+    EXPECT_NE(Relate::AGENTES->Update(), Benign);
+    ASSERT_GE(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].caption, "Error de Integridad Referencial (Actualización)");
+    EXPECT_EQ(AGE.NRO_AGENTE.str(), agentNumber(1));  // the number goes back
+    EXPECT_TRUE(fetchAgent(1));
+    EXPECT_FALSE(fetchAgent(9));
+    EXPECT_TRUE(fetchDeclaration(doomed));
+}
+
+// --- DeclarationCascade --------------------------------------------------------
+
+using DeclarationCascade = RelationsTest;
+
+TEST_F(DeclarationCascade, deleting_a_declaration_deletes_its_annex_records_only) {
+    ASSERT_TRUE(fetchDeclaration(doomed));
+    EXPECT_EQ(Relate::DDJJ->Delete(/*confirm=*/false), Benign);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_FALSE(fetchDeclaration(doomed));
+    EXPECT_EQ(annexes(doomed), none);
+    EXPECT_TRUE(fetchDeclaration(kept));
+    EXPECT_EQ(annexes(kept), full);
+}
+
+TEST_F(DeclarationCascade, deleting_the_last_declaration_of_an_agent_leaves_the_agent) {
+    for (const std::string& key : {kept, doomed}) {
+        ASSERT_TRUE(fetchDeclaration(key));
+        ASSERT_EQ(Relate::DDJJ->Delete(/*confirm=*/false), Benign);
+    }
+    EXPECT_TRUE(fetchAgent(1));
+    EXPECT_EQ(annexes(kept), none);
+    // Now the agent has no declaration left and may go.
+    EXPECT_EQ(Relate::AGENTES->Delete(/*confirm=*/false), Benign);
+    EXPECT_FALSE(fetchAgent(1));
+}
+
+TEST_F(DeclarationCascade, a_new_declaration_key_is_written_into_its_annexes) {
+    const std::string moved = declarationKey(1, "2001", "03", "01");
+    ASSERT_TRUE(fetchDeclaration(doomed));
+    Relate::DDJJ->Save();
+    DDJ.PRESENTACION().set("01");
+    EXPECT_EQ(Relate::DDJJ->Update(), Benign);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(annexes(moved), full);
+    EXPECT_EQ(annexes(doomed), none);
+    EXPECT_EQ(annexes(kept), full);
+}
+
+}  // namespace
+}  // namespace vorda::test

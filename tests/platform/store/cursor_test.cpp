@@ -1,0 +1,222 @@
+// Cursors: filters become bound WHERE terms, orders use the keys' columns,
+// positions restart a cursor, quick scan returns the same rows.
+//
+//   CursorFilter    equality range on the composite key, between range, quotes,
+//                   upper-case comparison, numbers and dates, bad filters
+//   CursorOrder     descending and mixed orders, positions, quick scan, closed file
+#include <algorithm>
+
+#include "platform/store/transaction.h"
+#include "platform/types/errorstate.h"
+#include "testtables.h"
+
+namespace vorda::store::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+FilterNode compare(int field, CompareOp op, std::string value, bool upper = false) {
+    return {.kind = FilterNode::Kind::Compare,
+            .field = field,
+            .op = op,
+            .upper = upper,
+            .value = std::move(value),
+            .children = {}};
+}
+
+FilterNode allOf(std::vector<FilterNode> children) {
+    return {.kind = FilterNode::Kind::And,
+            .field = 0,
+            .op = CompareOp::Eq,
+            .upper = false,
+            .value = {},
+            .children = std::move(children)};
+}
+
+class CursorTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        ASSERT_EQ(t.createOpen(), Ok);
+        Transaction tx;
+        ASSERT_EQ(tx.begin({t.file.get()}, 5), Ok);
+        // CODIGO  NOMBRE    DECL (agent, year, month, presentation)
+        ASSERT_EQ(t.add("01", "ana", 5, "1/23.45.67820010300"), Ok);
+        ASSERT_EQ(t.add("02", "O'Brien", 4, "1/23.45.67820011000"), Ok);
+        ASSERT_EQ(t.add("03", "álvaro", 3, "1/23.45.67820010300"), Ok);
+        ASSERT_EQ(t.add("04", "beto", 2, "1/23.45.67820010600"), Ok);
+        ASSERT_EQ(t.add("05", "carla", 1, "1/23.45.67820010301"), Ok);
+        ASSERT_EQ(t.add("06", "dora", 0, "2/00.00.00120010300"), Ok);
+        ASSERT_EQ(tx.commit(), Ok);
+        cursor = t.file->openCursor();
+        ASSERT_NE(cursor, nullptr);
+    }
+    Strings readAll(bool forward = true) {
+        Strings out;
+        int code;
+        while ((code = forward ? cursor->next() : cursor->previous()) == Ok) {
+            out.push_back(t.rec.CODIGO.str());
+        }
+        EXPECT_EQ(code, NoMoreRecords);
+        return out;
+    }
+    Strings filtered(const FilterNode& f) {
+        EXPECT_EQ(cursor->setFilter(&f), Ok);
+        cursor->startAtFirst();
+        return readAll();
+    }
+    Table t;
+    std::unique_ptr<Cursor> cursor;
+};
+
+class CursorFilter : public CursorTest {
+protected:
+    void SetUp() override {
+        CursorTest::SetUp();
+        ASSERT_EQ(cursor->setOrder({{.field = F_DECL}}), Ok);
+    }
+};
+
+TEST_F(CursorFilter, equality_on_the_whole_declaration_key_is_a_range_of_it) {
+    EXPECT_EQ(filtered(compare(F_DECL, CompareOp::Eq, "1/23.45.67820010300")),
+              (Strings{"01", "03"}));
+    cursor->startAtLast();
+    EXPECT_EQ(readAll(false), (Strings{"03", "01"}));
+}
+
+TEST_F(CursorFilter, between_range_on_the_last_component) {
+    const FilterNode f = allOf(
+        {compare(F_AGENTE, CompareOp::Eq, "1/23.45.678"), compare(F_ANIO, CompareOp::Eq, "2001"),
+         compare(F_MES, CompareOp::Ge, "03"), compare(F_MES, CompareOp::Le, "06")});
+    EXPECT_EQ(filtered(f), (Strings{"01", "03", "05", "04"}));
+}
+
+TEST_F(CursorFilter, group_comparisons_compare_column_by_column) {
+    EXPECT_EQ(filtered(compare(F_DECL, CompareOp::Gt, "1/23.45.67820010301")),
+              (Strings{"04", "02", "06"}));
+    EXPECT_EQ(filtered(compare(F_DECL, CompareOp::Ne, "1/23.45.67820010300")),
+              (Strings{"05", "04", "02", "06"}));
+}
+
+TEST_F(CursorFilter, a_quote_in_a_value_is_data_not_sql) {
+    EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "O'Brien")), (Strings{"02"}));
+    EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "x' OR '1'='1")), (Strings{}));
+}
+
+TEST_F(CursorFilter, upper_compares_windows_1252_upper_case) {
+    EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "ÁLVARO", true)), (Strings{"03"}));
+    EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "Álvaro")), (Strings{}));
+    // CODIGO has no folded twin: the comparison goes through vorda_upper().
+    EXPECT_EQ(filtered(compare(F_CODIGO, CompareOp::Eq, "01", true)), (Strings{"01"}));
+}
+
+TEST_F(CursorFilter, numbers_and_dates_compare_as_numbers) {
+    EXPECT_EQ(filtered(compare(F_ORDEN, CompareOp::Lt, "2")), (Strings{"05", "06"}));
+    EXPECT_EQ(filtered(compare(F_IMPORTE, CompareOp::Eq, "0.00")).size(), 6u);
+    EXPECT_EQ(filtered(compare(F_FECHA, CompareOp::Gt, "01/01/2000")), (Strings{}));
+    EXPECT_EQ(filtered(compare(F_FECHA, CompareOp::Eq, "0")).size(), 6u);
+}
+
+TEST_F(CursorFilter, bad_filters_are_refused_and_leave_the_old_one) {
+    const FilterNode keep = compare(F_NOMBRE, CompareOp::Eq, "ana");
+    ASSERT_EQ(cursor->setFilter(&keep), Ok);
+    const FilterNode noField = compare(99, CompareOp::Eq, "x");
+    EXPECT_EQ(cursor->setFilter(&noField), FileSystemError);
+    const FilterNode badNumber = compare(F_IMPORTE, CompareOp::Eq, "doce");
+    EXPECT_EQ(cursor->setFilter(&badNumber), FileSystemError);
+    EXPECT_FALSE(platform::lastError().fileError.empty());
+    cursor->startAtFirst();
+    EXPECT_EQ(readAll(), (Strings{"01"}));
+    ASSERT_EQ(cursor->setFilter(nullptr), Ok);
+    cursor->startAtFirst();
+    EXPECT_EQ(readAll().size(), 6u);
+}
+
+class CursorOrder : public CursorTest {};
+
+TEST_F(CursorOrder, descending_and_mixed_orders) {
+    ASSERT_EQ(cursor->setOrder({{.field = F_ORDEN, .descending = true}}), Ok);
+    cursor->startAtFirst();
+    EXPECT_EQ(readAll(), (Strings{"01", "02", "03", "04", "05", "06"}));
+    ASSERT_EQ(cursor->setOrder(
+                  {{.field = F_MES, .descending = true}, {.field = F_NOMBRE, .upper = true}}),
+              Ok);
+    cursor->startAtFirst();
+    const Strings forward = readAll();
+    EXPECT_EQ(forward, (Strings{"02", "04", "01", "05", "06", "03"}));
+    cursor->startAtLast();
+    Strings backward = readAll(false);
+    std::reverse(backward.begin(), backward.end());
+    EXPECT_EQ(backward, forward);
+    EXPECT_EQ(cursor->setOrder({{.field = 99}}), FileSystemError);
+}
+
+TEST_F(CursorOrder, positions_restart_inclusively_even_after_a_delete) {
+    ASSERT_EQ(cursor->setOrder({{.field = F_NOMBRE, .upper = true}}), Ok);
+    cursor->startAtFirst();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(cursor->next(), Ok);  // ana, beto, carla
+    ASSERT_EQ(t.rec.CODIGO.str(), "05");
+    const std::string pos = cursor->position();
+    ASSERT_EQ(cursor->startAt(pos), Ok);
+    ASSERT_EQ(cursor->next(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "05");
+    ASSERT_EQ(cursor->startAt(pos), Ok);
+    ASSERT_EQ(cursor->previous(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "05");
+    ASSERT_EQ(t.file->erase(), Ok);  // the record the cursor read is the file's current one
+    ASSERT_EQ(cursor->startAt(pos), Ok);
+    ASSERT_EQ(cursor->next(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "06");
+    ASSERT_EQ(cursor->startAt(pos), Ok);
+    ASSERT_EQ(cursor->previous(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "04");
+    EXPECT_EQ(cursor->startAt(t.file->position(0)), FileSystemError);  // another order's position
+}
+
+TEST_F(CursorOrder, start_at_buffer_uses_the_order_values_in_the_buffer) {
+    ASSERT_EQ(cursor->setOrder({{.field = F_DECL}}), Ok);
+    t.rec.setDecl("1/23.45.678", "2001", "06", "00");
+    cursor->startAtBuffer();
+    ASSERT_EQ(cursor->next(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "04");
+    t.rec.setDecl("1/23.45.678", "2001", "04", "00");
+    cursor->startAtBuffer();
+    ASSERT_EQ(cursor->previous(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "05");
+}
+
+TEST_F(CursorOrder, quick_scan_gives_the_same_rows_in_both_directions) {
+    ASSERT_EQ(cursor->setOrder({{.field = F_NOMBRE, .upper = true}}), Ok);
+    const FilterNode f = compare(F_CODIGO, CompareOp::Ne, "02");
+    ASSERT_EQ(cursor->setFilter(&f), Ok);
+    cursor->startAtFirst();
+    const Strings plain = readAll();
+    cursor->setQuickScan(true);
+    cursor->startAtFirst();
+    EXPECT_EQ(readAll(), plain);
+    cursor->startAtFirst();
+    ASSERT_EQ(cursor->next(), Ok);
+    ASSERT_EQ(cursor->next(), Ok);
+    ASSERT_EQ(cursor->previous(), Ok);  // turning round drops the rows read ahead
+    EXPECT_EQ(t.rec.CODIGO.str(), plain[0]);
+    cursor->flush();
+    ASSERT_EQ(cursor->next(), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), plain[1]);
+}
+
+TEST_F(CursorOrder, a_cursor_of_a_closed_file_fails_and_works_again_after_reopening) {
+    cursor->startAtFirst();
+    ASSERT_EQ(cursor->next(), Ok);
+    ASSERT_EQ(t.file->close(), Ok);
+    EXPECT_EQ(cursor->next(), FileSystemError);
+    ASSERT_EQ(t.file->open(kShared), Ok);
+    cursor->startAtFirst();
+    EXPECT_EQ(readAll().size(), 6u);
+    std::unique_ptr<Cursor> orphan = t.file->openCursor();
+    t.file.reset();
+    EXPECT_EQ(orphan->next(), FileSystemError);
+}
+
+}  // namespace
+}  // namespace vorda::store::test
