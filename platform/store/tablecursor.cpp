@@ -72,22 +72,37 @@ int TableCursor::setFilter(const FilterNode* filter) {
 void TableCursor::resetStatements() {
     for (Statement& st : statements_)
         st.finalize();
-    rows_.clear();
-    lastRead_.reset();
+    dropRows();
+    lastReadValid_ = false;
+}
+
+void TableCursor::dropRows() {
+    images_.clear();
+    meta_.clear();
+    nextRow_ = 0;
+    batch_ = 0;
+}
+
+int TableCursor::nextBatch() {
+    batch_ = batch_ == 0 ? kFirstBatchRows : std::min(batch_ * 2, kQuickScanRows);
+    return batch_;
 }
 
 void TableCursor::startAtFirst() {
-    rows_.clear();
+    dropRows();
+    anchorLazy_ = false;
     anchor_ = Anchor::of(Anchor::Kind::First);
 }
 
 void TableCursor::startAtLast() {
-    rows_.clear();
+    dropRows();
+    anchorLazy_ = false;
     anchor_ = Anchor::of(Anchor::Kind::Last);
 }
 
 void TableCursor::startAtBuffer() {
-    rows_.clear();
+    dropRows();
+    anchorLazy_ = false;
     if (alive_.expired())
         return;
     anchor_ = Anchor::of(Anchor::Kind::Values);
@@ -102,13 +117,30 @@ int TableCursor::startAt(const std::string& position) {
         anchor.values.size() != order_.size()) {
         return DriverError::fileSystem("Posición inválida para este orden");
     }
-    rows_.clear();
+    dropRows();
+    anchorLazy_ = false;
     anchor_ = std::move(anchor);
     return Ok;
 }
 
 std::string TableCursor::position() const {
-    return lastRead_ ? PositionText::encode(lastRead_->values, lastRead_->id) : std::string();
+    return lastReadValid_ ? PositionText::encode(valuesOf(lastImage_.data()), lastReadId_)
+                          : std::string();
+}
+
+std::vector<SqlValue> TableCursor::valuesOf(const char* image) const {
+    std::vector<SqlValue> values;
+    values.reserve(order_.size());
+    for (const OrderExpr& e : order_) values.push_back(table_.layout().storedValue(image, e));
+    return values;
+}
+
+// The anchor of a row just read keeps only its id until a query needs its values.
+void TableCursor::materializeAnchor() {
+    if (!anchorLazy_)
+        return;
+    anchor_.values = valuesOf(lastImage_.data());
+    anchorLazy_ = false;
 }
 
 // Ok when the file is open; statements prepared for an earlier open are dropped.
@@ -120,7 +152,7 @@ int TableCursor::check() {
     if (statementEpoch_ != table_.epoch()) {
         for (Statement& st : statements_)
             st.finalize();
-        rows_.clear();
+        dropRows();
         statementEpoch_ = table_.epoch();
     }
     return Ok;
@@ -129,28 +161,34 @@ int TableCursor::check() {
 int TableCursor::read(bool forward) {
     if (int code = check(); code != Ok)
         return code;
-    if (!rows_.empty() &&
+    if (haveRows() &&
         (rowsForward_ != forward || rowsGeneration_ != table_.connection().writeGeneration())) {
-        rows_.clear();
+        dropRows();
     }
-    if (rows_.empty()) {
+    if (!haveRows()) {
         if (int code = fetch(forward); code != Ok)
             return code;
-        if (rows_.empty()) {
+        if (!haveRows()) {
+            anchorLazy_ = false;
             anchor_ = Anchor::of(forward ? Anchor::Kind::Last : Anchor::Kind::First);
+            batch_ = 0;
             return DriverError::fail(NoMoreRecords);
         }
     }
-    deliver(rows_.front());
-    rows_.pop_front();
+    deliver(nextRow_++);
     return Ok;
 }
 
 int TableCursor::fetch(bool forward) {
-    rows_.clear();
+    if (rowsForward_ != forward)
+        batch_ = 0;
+    images_.clear();
+    meta_.clear();
+    nextRow_ = 0;
+    materializeAnchor();
     rowsForward_ = forward;
     rowsGeneration_ = table_.connection().writeGeneration();
-    const int limit = quickScan_ ? kQuickScanRows : 1;
+    const int limit = quickScan_ ? nextBatch() : 1;
     switch (anchor_.kind) {
         case Anchor::Kind::First:
             return forward ? run(Query::All, true, 0, limit) : Ok;
@@ -172,7 +210,7 @@ int TableCursor::fetch(bool forward) {
 int TableCursor::fetchAround(bool forward, int64_t idBound, int limit) {
     if (int code = run(Query::Ties, forward, idBound, limit); code != Ok)
         return code;
-    const int got = static_cast<int>(rows_.size());
+    const int got = static_cast<int>(meta_.size());
     if (order_.empty() || got >= limit)
         return Ok;
     return run(Query::Beyond, forward, 0, limit - got);
@@ -187,11 +225,11 @@ int TableCursor::run(Query query, bool forward, int64_t idBound, int limit) {
     const size_t size = layout.desc().recordSize;
     int rc;
     while ((rc = st->step()) == SQLITE_ROW) {
-        Row row{.image = std::vector<char>(table_.record(), table_.record() + size),
-                .id = st->integerAt(0),
-                .version = st->integerAt(1)};
-        layout.readRecord(*st, 2, row.image.data());
-        rows_.push_back(std::move(row));
+        // Bytes of the buffer that no column covers (padding) keep the buffer's.
+        const size_t at = images_.size();
+        images_.insert(images_.end(), table_.record(), table_.record() + size);
+        layout.readRecord(*st, 2, images_.data() + at);
+        meta_.push_back({.id = st->integerAt(0), .version = st->integerAt(1)});
     }
     st->reset();
     return rc == SQLITE_DONE ? Ok : table_.failSqlite(rc);
@@ -273,14 +311,17 @@ std::string TableCursor::beyondCondition(bool forward) const {
     return "(" + sql + ")";
 }
 
-void TableCursor::deliver(const Row& row) {
-    std::memcpy(table_.record(), row.image.data(), row.image.size());
-    table_.setCurrent(row.id, row.version);
-    anchor_ = {.kind = Anchor::Kind::Row, .values = {}, .id = row.id};
-    for (const OrderExpr& e : order_) {
-        anchor_.values.push_back(table_.layout().storedValue(row.image.data(), e));
-    }
-    lastRead_ = anchor_;
+void TableCursor::deliver(size_t row) {
+    const size_t size = table_.layout().desc().recordSize;
+    const char* image = images_.data() + row * size;
+    std::memcpy(table_.record(), image, size);
+    lastImage_.assign(image, image + size);
+    table_.setCurrent(meta_[row].id, meta_[row].version);
+    anchor_.kind = Anchor::Kind::Row;
+    anchor_.id = meta_[row].id;
+    anchorLazy_ = true;
+    lastReadValid_ = true;
+    lastReadId_ = meta_[row].id;
 }
 
 }  // namespace vorda::store

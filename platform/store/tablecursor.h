@@ -28,7 +28,6 @@
 #pragma once
 
 #include <array>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -43,7 +42,11 @@ class KeyedTable;
 
 class TableCursor final : public Cursor {
 public:
-    static constexpr int kQuickScanRows = 512;
+    // Read-ahead grows from the first to the largest batch while a scan goes
+    // on in one direction, so that filling a page reads little and a long
+    // scan pays the per-statement cost (locks, seeks) rarely.
+    static constexpr int kFirstBatchRows = 32;
+    static constexpr int kQuickScanRows = 4096;
 
     explicit TableCursor(KeyedTable& table);
 
@@ -57,7 +60,7 @@ public:
     int previous() override { return read(false); }
     std::string position() const override;
     void setQuickScan(bool on) override { quickScan_ = on; }
-    void flush() override { rows_.clear(); }
+    void flush() override { dropRows(); }
 
     // Orders by a key's expressions (the File's sequence).
     void setKeyOrder(const std::vector<OrderExpr>& order);
@@ -65,8 +68,7 @@ public:
 
 private:
     enum class Query { Ties, Beyond, All };
-    struct Row {
-        std::vector<char> image;
+    struct RowMeta {
         int64_t id;
         int64_t version;
     };
@@ -91,7 +93,12 @@ private:
     std::string sqlFor(Query query, bool forward) const;
     std::string beyondCondition(bool forward) const;
     void bindQuery(Statement& st, Query query, int64_t idBound, int limit) const;
-    void deliver(const Row& row);
+    void deliver(size_t row);
+    void dropRows();
+    bool haveRows() const { return nextRow_ < meta_.size(); }
+    int nextBatch();
+    void materializeAnchor();
+    std::vector<SqlValue> valuesOf(const char* image) const;
     void resetStatements();
     void compileFilter();
 
@@ -104,8 +111,14 @@ private:
     std::array<Statement, 6> statements_;
     uint64_t statementEpoch_ = 0;
     Anchor anchor_;
-    std::optional<Anchor> lastRead_;
-    std::deque<Row> rows_;
+    bool anchorLazy_ = false;            // anchor_ values still to be taken from lastImage_
+    bool lastReadValid_ = false;         // lastImage_/lastReadId_ hold the last record read
+    int64_t lastReadId_ = 0;
+    std::vector<char> lastImage_;
+    std::vector<char> images_;           // rows read ahead, one record image each
+    std::vector<RowMeta> meta_;
+    size_t nextRow_ = 0;
+    int batch_ = 0;
     bool rowsForward_ = true;
     uint64_t rowsGeneration_ = 0;
     bool quickScan_ = false;

@@ -305,7 +305,13 @@ void TableLayout::readRecord(const Statement& stmt, int first, char* record) con
         char* p = record + c.offset;
         if (c.kind == FieldKind::Text) {
             const std::string_view utf8 = stmt.textAt(col++);
-            const std::string bytes = isAscii(utf8) ? std::string(utf8) : cp1252::fromUtf8(utf8);
+            if (isAscii(utf8)) {
+                const size_t n = std::min(utf8.size(), c.width);
+                std::memcpy(p, utf8.data(), n);
+                std::memset(p + n, ' ', c.width - n);
+                continue;
+            }
+            const std::string bytes = cp1252::fromUtf8(utf8);
             const size_t n = std::min(bytes.size(), c.width);
             std::memcpy(p, bytes.data(), n);
             std::memset(p + n, ' ', c.width - n);
