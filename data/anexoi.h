@@ -9,7 +9,7 @@
 
 namespace vorda {
 
-struct AnexoI {
+struct AnexoI : DeclarationKeyParts<AnexoI> {
     DeclarationKey AGENTE_PERIODO;
     Decimal TARJETA_1;   // Cabal
     Decimal TARJETA_2;   // Carta Franca
@@ -24,12 +24,6 @@ struct AnexoI {
     Decimal TARJETA_11;  // Otras
 
     static constexpr int ANEXOI = 1;  // unique, primary, "Por DDJJ"
-
-    TextRef NRO_AGENTE() { return AGENTE_PERIODO.NRO_AGENTE(); }
-    TextRef PERIODO() { return AGENTE_PERIODO.PERIODO(); }
-    TextRef AÑO() { return AGENTE_PERIODO.AÑO(); }
-    TextRef MES() { return AGENTE_PERIODO.MES(); }
-    TextRef PRESENTACION() { return AGENTE_PERIODO.PRESENTACION(); }
 
     void clear();
     static const store::TableDesc& desc();

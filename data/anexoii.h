@@ -13,7 +13,7 @@
 
 namespace vorda {
 
-struct AnexoII {
+struct AnexoII : DeclarationKeyParts<AnexoII> {
     DeclarationKey AGENTE_PERIODO;
     FixedText<15> DOCUMENTO;
     FixedText<1> INCISO;  // letter of the inciso the instrument is taxed under
@@ -27,12 +27,6 @@ struct AnexoII {
     Date FECHA_REGISTRO;
 
     static constexpr int ANEXOII = 1;  // duplicates allowed, "Por DDJJ"
-
-    TextRef NRO_AGENTE() { return AGENTE_PERIODO.NRO_AGENTE(); }
-    TextRef PERIODO() { return AGENTE_PERIODO.PERIODO(); }
-    TextRef AÑO() { return AGENTE_PERIODO.AÑO(); }
-    TextRef MES() { return AGENTE_PERIODO.MES(); }
-    TextRef PRESENTACION() { return AGENTE_PERIODO.PRESENTACION(); }
 
     void clear();
     static const store::TableDesc& desc();

@@ -13,7 +13,7 @@
 
 namespace vorda {
 
-struct AnexoIII {
+struct AnexoIII : DeclarationKeyParts<AnexoIII> {
     DeclarationKey AGENTE_PERIODO;
     FixedText<15> DOCUMENTO;
     Date FECHA_DOCUMENTO;
@@ -25,12 +25,6 @@ struct AnexoIII {
     FixedText<30> LEY_DECRETO;  // law or decree granting the exemption
 
     static constexpr int ANEXOIII = 1;  // duplicates allowed, "Por DDJJ"
-
-    TextRef NRO_AGENTE() { return AGENTE_PERIODO.NRO_AGENTE(); }
-    TextRef PERIODO() { return AGENTE_PERIODO.PERIODO(); }
-    TextRef AÑO() { return AGENTE_PERIODO.AÑO(); }
-    TextRef MES() { return AGENTE_PERIODO.MES(); }
-    TextRef PRESENTACION() { return AGENTE_PERIODO.PRESENTACION(); }
 
     void clear();
     static const store::TableDesc& desc();

@@ -10,7 +10,7 @@
 
 namespace vorda {
 
-struct Ddjj {
+struct Ddjj : DeclarationKeyParts<Ddjj> {
     DeclarationKey AGENTE_PERIODO;
     Decimal INCISO_A;
     Decimal INCISO_B;
@@ -30,12 +30,6 @@ struct Ddjj {
 
     static constexpr int DDJJ = 1;    // unique, primary, "Por Nº de DDJJ"
     static constexpr int DJ_AGE = 2;  // duplicates allowed, "Por Agente"
-
-    TextRef NRO_AGENTE() { return AGENTE_PERIODO.NRO_AGENTE(); }
-    TextRef PERIODO() { return AGENTE_PERIODO.PERIODO(); }
-    TextRef AÑO() { return AGENTE_PERIODO.AÑO(); }
-    TextRef MES() { return AGENTE_PERIODO.MES(); }
-    TextRef PRESENTACION() { return AGENTE_PERIODO.PRESENTACION(); }
 
     void clear();
     static const store::TableDesc& desc();

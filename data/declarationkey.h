@@ -45,6 +45,22 @@ struct DeclarationKey : FixedText<19> {
                          size_t offset);
 };
 
+// The named parts of a declaration record's key, as members of the record
+// (`DDJ.MES()`): a record derives from DeclarationKeyParts<itself> and has
+// its key in the member AGENTE_PERIODO. The base is empty, so the record
+// keeps its layout.
+template <class Record>
+struct DeclarationKeyParts {
+    TextRef NRO_AGENTE() { return key().NRO_AGENTE(); }
+    TextRef PERIODO() { return key().PERIODO(); }
+    TextRef AÑO() { return key().AÑO(); }
+    TextRef MES() { return key().MES(); }
+    TextRef PRESENTACION() { return key().PRESENTACION(); }
+
+private:
+    DeclarationKey& key() { return static_cast<Record&>(*this).AGENTE_PERIODO; }
+};
+
 // Field numbers of the key fields, shared by the four declaration tables.
 namespace DeclarationKeyFields {
 constexpr int AGENTE_PERIODO = 1;
