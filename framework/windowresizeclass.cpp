@@ -1,0 +1,381 @@
+// WindowResizeClass: control geometry computed from the initial geometry.
+#include "framework/windowresizeclass.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/window.h"
+
+namespace vorda {
+
+namespace {
+
+using ui::ControlKind;
+using ui::Rect;
+
+bool isContainer(ControlKind kind) {
+    return kind == ControlKind::List || kind == ControlKind::Sheet || kind == ControlKind::Group ||
+           kind == ControlKind::Option || kind == ControlKind::Region;
+}
+
+bool sameSize(const Rect& a, const Rect& b) {
+    return a.width == b.width && a.height == b.height;
+}
+
+bool sameRect(const Rect& a, const Rect& b) {
+    return a.x == b.x && a.y == b.y && sameSize(a, b);
+}
+
+bool containsPoint(const Rect& r, int x, int y) {
+    return x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height;
+}
+
+long area(const Rect& r) {
+    return static_cast<long>(r.width) * r.height;
+}
+
+// The parent's size ratio on one axis, to 4 decimal places.
+double ratio(int from, int to) {
+    if (from <= 0)
+        return 1.0;
+    return std::round(static_cast<double>(to) / from * 10000.0) / 10000.0;
+}
+
+int roundi(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+// One axis of a control and of its parent, before and after.
+struct Axis {
+    int pos;           // control's initial coordinate
+    int len;           // control's initial extent
+    int parentFrom;    // parent's initial coordinate
+    int parentLen;     // parent's initial extent
+    int parentTo;      // parent's new coordinate
+    int parentNewLen;  // parent's new extent
+};
+
+// Lays out one axis: `position` is 0..5, `lock` keeps the extent, `keepEnd`
+// keeps the distance between the far edges.
+std::pair<int, int> layoutAxis(const Axis& a, int position, bool lock, bool keepEnd) {
+    const double r = ratio(a.parentLen, a.parentNewLen);
+    const bool fixedLen = lock || keepEnd;
+    int len = lock ? a.len : keepEnd ? a.len : roundi(a.len * r);
+    const int before = a.pos - a.parentFrom;                           // to the near edge
+    const int after = (a.parentFrom + a.parentLen) - (a.pos + a.len);  // to the far edge
+    if (position == WindowResizeClass::FixNearest)
+        position = before < after ? WindowResizeClass::FixLeft : WindowResizeClass::FixRight;
+    const int newEnd = a.parentTo + a.parentNewLen;
+    int pos = 0;
+    switch (position) {
+        case WindowResizeClass::Fixed:
+            pos = a.pos;
+            break;
+        case WindowResizeClass::FixRight:
+            pos = newEnd - (fixedLen ? after : roundi(after * r)) - len;
+            break;
+        case WindowResizeClass::FixLeft:
+            pos = a.parentTo + before;
+            break;
+        case WindowResizeClass::FixCenter: {
+            const double centre = a.pos + a.len / 2.0 - (a.parentFrom + a.parentLen / 2.0);
+            const double moved = fixedLen ? centre : centre * r;
+            pos = roundi(a.parentTo + a.parentNewLen / 2.0 + moved - len / 2.0);
+            break;
+        }
+        default:  // Proportional
+            pos = a.parentTo + roundi(before * r);
+            break;
+    }
+    if (keepEnd && !lock)
+        len = std::max(0, newEnd - after - pos);
+    return {pos, len};
+}
+
+}  // namespace
+
+// --- set-up --------------------------------------------------------------------
+
+void WindowResizeClass::Init(ui::Window& window, uint8_t strategy, bool setMinSize,
+                             bool setMaxSize) {
+    window_ = &window;
+    AppStrategy = strategy;
+    Reset();
+    MinSize = setMinSize ? originalWin_ : Rect{};
+    MaxSize = setMaxSize ? originalWin_ : Rect{};
+    if (setMinSize || setMaxSize)
+        window.setSizeLimits(MinSize, MaxSize);
+}
+
+void WindowResizeClass::Kill() {
+    controls_.clear();
+    window_ = nullptr;
+}
+
+void WindowResizeClass::Reset() {
+    if (window_ == nullptr)
+        return;
+    originalWin_ = previousWin_ = window_->size();
+    controls_.clear();
+    for (const auto& c : window_->controls()) {
+        if (!managed(c->kind()))
+            continue;
+        controls_.push_back({.id = c->number(),
+                             .kind = c->kind(),
+                             .positionStrategy = GetPositionStrategy(c->kind()),
+                             .resizeStrategy = GetResizeStrategy(c->kind()),
+                             .original = c->rect(),
+                             .parent = {},
+                             .hasChildren = false});
+    }
+    if (AppStrategy == AppSpread)
+        SetParentDefaults();
+}
+
+bool WindowResizeClass::managed(ControlKind kind) {
+    return kind != ControlKind::MenuItem && kind != ControlKind::Tab &&
+           kind != ControlKind::ToolButton;
+}
+
+// Strategy 2: containers scale with their parent; entries widen but keep
+// their height; buttons keep their size and their distance to the nearest
+// edges; the other controls move proportionally and keep their size.
+uint16_t WindowResizeClass::GetPositionStrategy(ControlKind kind) const {
+    switch (AppStrategy) {
+        case AppResize:
+            return position(Proportional, Proportional);
+        case AppSpread:
+            return kind == ControlKind::Button ? position(FixNearest, FixNearest)
+                                               : position(Proportional, Proportional);
+        default:
+            return position(Fixed, Fixed);
+    }
+}
+
+uint16_t WindowResizeClass::GetResizeStrategy(ControlKind kind) const {
+    switch (AppStrategy) {
+        case AppResize:
+            return 0;
+        case AppSpread:
+            if (isContainer(kind))
+                return 0;
+            if (kind == ControlKind::Entry || kind == ControlKind::Spin)
+                return LockHeight;
+            return LockWidth | LockHeight;
+        default:
+            return LockWidth | LockHeight;
+    }
+}
+
+void WindowResizeClass::SetStrategy(ui::ControlId control, uint16_t position, uint16_t resize) {
+    if (ControlEntry* e = entry(control)) {
+        e->positionStrategy = position;
+        e->resizeStrategy = resize;
+    }
+}
+
+// A control on a tab belongs to the tab's sheet; one declared in a group or
+// option belongs to it. Any other control belongs to the smallest container
+// whose rectangle holds its top-left corner, else to the window.
+void WindowResizeClass::SetParentDefaults() {
+    for (ControlEntry& e : controls_) {
+        const ui::Control& c = window_->control(e.id);
+        ui::ControlId parent = c.desc().parent;
+        if (const ui::Control* p = parent ? window_->find(parent) : nullptr;
+            p != nullptr && p->kind() == ControlKind::Tab)
+            parent = p->desc().parent;
+        if (!parent || entry(parent) == nullptr) {
+            parent = {};
+            const ControlEntry* best = nullptr;
+            for (const ControlEntry& other : controls_) {
+                if (other.id == e.id || !isContainer(other.kind) ||
+                    area(other.original) <= area(e.original) ||
+                    !containsPoint(other.original, e.original.x, e.original.y))
+                    continue;
+                if (best == nullptr || area(other.original) < area(best->original))
+                    best = &other;
+            }
+            if (best != nullptr)
+                parent = best->id;
+        }
+        e.parent = parent;
+    }
+    markChildren();
+}
+
+void WindowResizeClass::SetParentControl(ui::ControlId child, ui::ControlId parent) {
+    if (ControlEntry* e = entry(child))
+        e->parent = parent;
+    markChildren();
+}
+
+void WindowResizeClass::markChildren() {
+    for (ControlEntry& e : controls_)
+        e.hasChildren = false;
+    for (const ControlEntry& e : controls_) {
+        if (ControlEntry* p = e.parent ? entry(e.parent) : nullptr)
+            p->hasChildren = true;
+    }
+}
+
+ui::ControlId WindowResizeClass::GetParentControl(ui::ControlId control) const {
+    const ControlEntry* e = entry(control);
+    return e != nullptr ? e->parent : ui::ControlId{};
+}
+
+Rect WindowResizeClass::GetOrigPos(ui::ControlId control) const {
+    const ControlEntry* e = entry(control);
+    return e != nullptr ? e->original : Rect{};
+}
+
+Rect WindowResizeClass::GetCurrentPos(ui::ControlId control) const {
+    const ui::Control* c = window_ != nullptr ? window_->find(control) : nullptr;
+    return c != nullptr ? c->rect() : Rect{};
+}
+
+// --- resizing --------------------------------------------------------------------
+
+Level WindowResizeClass::TakeResize() {
+    if (window_ == nullptr)
+        return Benign;
+    clampWindow();
+    return Resize();
+}
+
+// Keeps the window within MinSize and MaxSize; true when it had to be resized.
+bool WindowResizeClass::clampWindow() {
+    Rect size = window_->size();
+    const Rect before = size;
+    if (MinSize.width > 0)
+        size.width = std::max(size.width, MinSize.width);
+    if (MinSize.height > 0)
+        size.height = std::max(size.height, MinSize.height);
+    if (MaxSize.width > 0)
+        size.width = std::min(size.width, MaxSize.width);
+    if (MaxSize.height > 0)
+        size.height = std::min(size.height, MaxSize.height);
+    if (sameSize(size, before))
+        return false;
+    window_->setSize(size);
+    return true;
+}
+
+Level WindowResizeClass::Resize() {
+    if (window_ == nullptr)
+        return Benign;
+    const Rect now = window_->size();
+    if (sameSize(now, previousWin_))
+        return Benign;
+    const bool growing = area(now) >= area(previousWin_);
+    previousWin_ = now;
+    std::vector<Move> moves;
+    layoutChildren({}, moves);
+    apply(moves, growing);
+    return Benign;
+}
+
+Level WindowResizeClass::Resize(ui::ControlId control) {
+    const ControlEntry* e = entry(control);
+    if (window_ == nullptr || e == nullptr)
+        return Benign;
+    std::vector<Move> moves{
+        {.id = e->id, .rect = layout(*e, parentOriginal(*e), parentNow(*e, {}))}};
+    layoutChildren(e->id, moves);
+    apply(moves, true);
+    return Benign;
+}
+
+// Appends the new rectangles of `parent`'s children (the window's controls
+// for 0), each followed by its own children.
+void WindowResizeClass::layoutChildren(ui::ControlId parent, std::vector<Move>& moves) const {
+    for (const ControlEntry& e : controls_) {
+        if (e.parent != parent)
+            continue;
+        moves.push_back({.id = e.id, .rect = layout(e, parentOriginal(e), parentNow(e, moves))});
+        if (e.hasChildren)
+            layoutChildren(e.id, moves);
+    }
+}
+
+Rect WindowResizeClass::parentOriginal(const ControlEntry& e) const {
+    if (const ControlEntry* p = e.parent ? entry(e.parent) : nullptr)
+        return p->original;
+    return {.x = 0, .y = 0, .width = originalWin_.width, .height = originalWin_.height};
+}
+
+// The parent's rectangle as this resize leaves it (already in `moves`, else
+// as it is now).
+Rect WindowResizeClass::parentNow(const ControlEntry& e, const std::vector<Move>& moves) const {
+    if (!e.parent || entry(e.parent) == nullptr) {
+        const Rect w = window_->size();
+        return {.x = 0, .y = 0, .width = w.width, .height = w.height};
+    }
+    for (const Move& m : moves) {
+        if (m.id == e.parent)
+            return m.rect;
+    }
+    return GetCurrentPos(e.parent);
+}
+
+Rect WindowResizeClass::layout(const ControlEntry& e, Rect from, Rect to) const {
+    const Rect& o = e.original;
+    const uint16_t rs = e.resizeStrategy;
+    const auto [x, width] =
+        layoutAxis({o.x, o.width, from.x, from.width, to.x, to.width}, e.positionStrategy & 0xff,
+                   (rs & LockWidth) != 0, (rs & ConstantRight) != 0);
+    const auto [y, height] =
+        layoutAxis({o.y, o.height, from.y, from.height, to.y, to.height}, e.positionStrategy >> 8,
+                   (rs & LockHeight) != 0, (rs & ConstantBottom) != 0);
+    return {.x = x, .y = y, .width = width, .height = height};
+}
+
+// Applies the moves in one batch (DeferMoves) ordered so that controls do
+// not pass over each other: a growing window moves the far controls first,
+// a shrinking one the near ones.
+void WindowResizeClass::apply(std::vector<Move>& moves, bool growing) {
+    if (DeferMoves != 0) {
+        std::stable_sort(moves.begin(), moves.end(), [growing](const Move& a, const Move& b) {
+            const long ka = static_cast<long>(a.rect.y) * 100000 + a.rect.x;
+            const long kb = static_cast<long>(b.rect.y) * 100000 + b.rect.x;
+            return growing ? ka > kb : ka < kb;
+        });
+    }
+    for (const Move& m : moves) {
+        ui::Control& c = window_->control(m.id);
+        if (!sameRect(c.rect(), m.rect))
+            c.setRect(m.rect);
+    }
+}
+
+void WindowResizeClass::RestoreControls() {
+    if (window_ == nullptr)
+        return;
+    for (const ControlEntry& e : controls_)
+        window_->control(e.id).setRect(e.original);
+}
+
+void WindowResizeClass::RestoreWindow() {
+    if (window_ == nullptr)
+        return;
+    window_->setSize(originalWin_);
+    previousWin_ = originalWin_;
+    RestoreControls();
+}
+
+WindowResizeClass::ControlEntry* WindowResizeClass::entry(ui::ControlId control) {
+    for (ControlEntry& e : controls_) {
+        if (e.id == control)
+            return &e;
+    }
+    return nullptr;
+}
+
+const WindowResizeClass::ControlEntry* WindowResizeClass::entry(ui::ControlId control) const {
+    for (const ControlEntry& e : controls_) {
+        if (e.id == control)
+            return &e;
+    }
+    return nullptr;
+}
+
+}  // namespace vorda

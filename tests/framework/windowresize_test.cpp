@@ -1,0 +1,172 @@
+// WindowResizeClass on a running window: the user resizes, the window's
+// manager hands Sized to the resizer.
+//
+//   Spread       strategy 2: the list stretches, buttons keep their place and
+//                size, entries widen and keep their height
+//   Restore      back to the initial size restores every rectangle
+//   MinSize      the window cannot be made smaller than it opened
+//   Parents      tabs give the sheet, containers adopt what lies inside
+//   Surface      strategy 3 keeps everything
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+
+#include "framework/windowmanager.h"
+#include "framework/windowresizeclass.h"
+#include "platform/ui/headless/headlessbackend.h"
+#include "platform/ui/runtime.h"
+#include "platform/ui/window.h"
+
+namespace vorda::ui {
+inline bool operator==(const Rect& a, const Rect& b) {
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+inline void PrintTo(const Rect& r, std::ostream* os) {
+    *os << "{" << r.x << "," << r.y << " " << r.width << "x" << r.height << "}";
+}
+}  // namespace vorda::ui
+
+namespace vorda::test {
+namespace {
+
+using ui::ControlKind;
+using ui::Rect;
+
+enum class Ctl { LIST = 1, PROMPT, ENTRY, OK, GROUP, INNER, SHEET, TAB, ONTAB };
+
+ui::WindowDesc resizableDesc() {
+    return ui::WindowDesc{
+        .caption = "Lista",
+        .at = {.x = 0, .y = 0, .width = 200, .height = 100},
+        .flags = ui::window::MdiChild | ui::window::Resizable,
+        .controls = {
+            {.number = Ctl::LIST, .kind = ControlKind::List, .at = {10, 10, 120, 60}},
+            {.number = Ctl::PROMPT,
+             .kind = ControlKind::Prompt,
+             .text = "Nombre:",
+             .at = {140, 30, 40, 10}},
+            {.number = Ctl::ENTRY,
+             .kind = ControlKind::Entry,
+             .picture = "@s10",
+             .at = {140, 10, 50, 10}},
+            {.number = Ctl::OK,
+             .kind = ControlKind::Button,
+             .text = "&Aceptar",
+             .at = {140, 76, 50, 14}},
+        }};
+}
+
+ui::WindowDesc nestedDesc() {
+    return ui::WindowDesc{
+        .caption = "Ficha",
+        .at = {.x = 0, .y = 0, .width = 200, .height = 100},
+        .controls = {
+            {.number = Ctl::GROUP, .kind = ControlKind::Group, .at = {10, 10, 100, 50}},
+            {.number = Ctl::INNER,
+             .kind = ControlKind::Entry,
+             .picture = "@s10",
+             .at = {20, 20, 40, 10}},
+            {.number = Ctl::SHEET, .kind = ControlKind::Sheet, .at = {120, 10, 70, 80}},
+            {.number = Ctl::TAB, .kind = ControlKind::Tab, .text = "General", .parent = Ctl::SHEET},
+            {.number = Ctl::ONTAB,
+             .kind = ControlKind::Entry,
+             .picture = "@s10",
+             .at = {130, 30, 40, 10},
+             .parent = Ctl::TAB},
+        }};
+}
+
+class ResizeTest : public ::testing::Test {
+protected:
+    void start(ui::WindowDesc desc, uint8_t strategy, bool minSize) {
+        thread = rt.start([this, desc = std::move(desc), strategy, minSize] {
+            ui::Window w(desc);
+            WindowManager wm(w);
+            wm.Init();
+            wm.OpenWindow();
+            resizer.Init(w, strategy, minSize);
+            wm.AddItem(resizer);
+            wm.Ask();
+            wm.Kill();
+        });
+        backend.settle(rt);
+        window = rt.topWindow(thread);
+        ASSERT_NE(window, nullptr);
+    }
+    void resize(int width, int height) {
+        ASSERT_EQ(rt.input().resize(window->id(), {0, 0, width, height}), ui::InputResult::Done);
+        backend.settle(rt);
+    }
+    Rect at(Ctl c) const { return window->control(c).rect(); }
+
+    ui::HeadlessBackend backend;
+    ui::Runtime rt{backend};
+    WindowResizeClass resizer;
+    ui::Window* window = nullptr;
+    int thread = 0;
+};
+
+TEST_F(ResizeTest, spread_stretches_the_list_and_keeps_the_buttons_place) {
+    start(resizableDesc(), WindowResizeClass::AppSpread, true);
+    resize(300, 150);
+    EXPECT_EQ(at(Ctl::LIST), (Rect{15, 15, 180, 90}));
+    EXPECT_EQ(at(Ctl::OK), (Rect{240, 126, 50, 14}));  // 10 from the right and bottom edges
+    EXPECT_EQ(at(Ctl::ENTRY), (Rect{210, 15, 75, 10}));
+    EXPECT_EQ(at(Ctl::PROMPT), (Rect{210, 45, 40, 10}));
+}
+
+TEST_F(ResizeTest, back_to_the_initial_size_restores_every_rectangle) {
+    start(resizableDesc(), WindowResizeClass::AppSpread, false);
+    resize(333, 177);
+    resize(251, 260);
+    resize(200, 100);
+    for (Ctl c : {Ctl::LIST, Ctl::PROMPT, Ctl::ENTRY, Ctl::OK})
+        EXPECT_EQ(at(c), resizer.GetOrigPos(c)) << int(c);
+    EXPECT_EQ(at(Ctl::LIST), (Rect{10, 10, 120, 60}));
+}
+
+TEST_F(ResizeTest, the_window_cannot_be_made_smaller_than_it_opened) {
+    start(resizableDesc(), WindowResizeClass::AppSpread, true);
+    EXPECT_EQ(window->minSize(), (Rect{0, 0, 200, 100}));
+    resize(300, 150);
+    resize(120, 60);
+    EXPECT_EQ(window->size().width, 200);
+    EXPECT_EQ(window->size().height, 100);
+    EXPECT_EQ(at(Ctl::LIST), (Rect{10, 10, 120, 60}));
+    EXPECT_EQ(at(Ctl::OK), (Rect{140, 76, 50, 14}));
+    resize(150, 300);  // only the width is held
+    EXPECT_EQ(window->size().width, 200);
+    EXPECT_EQ(window->size().height, 300);
+}
+
+TEST_F(ResizeTest, tabs_give_their_sheet_and_containers_adopt_what_lies_inside) {
+    start(nestedDesc(), WindowResizeClass::AppSpread, false);
+    EXPECT_EQ(resizer.GetParentControl(Ctl::ONTAB), ui::ControlId(Ctl::SHEET));
+    EXPECT_EQ(resizer.GetParentControl(Ctl::INNER), ui::ControlId(Ctl::GROUP));
+    EXPECT_EQ(resizer.GetParentControl(Ctl::GROUP), ui::ControlId{});
+    resize(400, 200);  // the group doubles: its entry follows the group
+    EXPECT_EQ(at(Ctl::GROUP), (Rect{20, 20, 200, 100}));
+    EXPECT_EQ(at(Ctl::INNER), (Rect{40, 40, 80, 10}));
+    EXPECT_EQ(at(Ctl::ONTAB), (Rect{260, 60, 80, 10}));
+}
+
+TEST_F(ResizeTest, surface_keeps_every_control) {
+    start(resizableDesc(), WindowResizeClass::AppSurface, false);
+    resize(300, 150);
+    EXPECT_EQ(at(Ctl::LIST), (Rect{10, 10, 120, 60}));
+    EXPECT_EQ(at(Ctl::OK), (Rect{140, 76, 50, 14}));
+}
+
+TEST_F(ResizeTest, explicit_strategies_keep_margins) {
+    start(resizableDesc(), WindowResizeClass::AppSpread, false);
+    resizer.SetStrategy(
+        Ctl::LIST,
+        WindowResizeClass::position(WindowResizeClass::FixLeft, WindowResizeClass::FixLeft),
+        WindowResizeClass::ConstantRight | WindowResizeClass::ConstantBottom);
+    resize(300, 150);
+    EXPECT_EQ(at(Ctl::LIST), (Rect{10, 10, 220, 110}));  // margins 70 and 30 kept
+}
+
+}  // namespace
+}  // namespace vorda::test
