@@ -6,6 +6,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev
   libboost-context-dev
+  qt6-base-dev fonts-liberation xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do

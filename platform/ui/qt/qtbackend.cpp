@@ -1,0 +1,487 @@
+// The Qt backend: windows, boxes, standard actions, the loop and timers.
+#include "platform/ui/qt/qtbackend.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPixmap>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/ui/qt/formview.h"
+#include "platform/ui/qt/frameview.h"
+#include "platform/ui/qt/helpviewer.h"
+#include "platform/ui/qt/pagelist.h"
+#include "platform/ui/qt/pictureentry.h"
+#include "platform/ui/qt/qtplacement.h"
+#include "platform/ui/qt/threadbox.h"
+#include "platform/ui/runtime.h"
+#include "platform/ui/window.h"
+
+namespace vorda::ui::qt {
+
+namespace {
+
+// The window's own icon file, else a blank one (never the toolkit's logo).
+QIcon windowIcon(const std::string& file) {
+    if (!file.empty() && QFileInfo::exists(QString::fromStdString(file)))
+        return QIcon(QString::fromStdString(file));
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+QString title(const std::string& caption) {
+    // A blank keeps the window system from showing the program's name.
+    return caption.empty() ? QStringLiteral(" ") : QString::fromStdString(caption);
+}
+
+class Syncing {
+public:
+    explicit Syncing(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~Syncing() { flag_ = old_; }
+    Syncing(const Syncing&) = delete;
+    Syncing& operator=(const Syncing&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+const char* const helpOnHelp =
+    "<h3>C\xc3\xb3mo usar la ayuda</h3>"
+    "<p>Elija un tema del contenido haciendo clic en sus enlaces.</p>"
+    "<p>Para buscar una palabra, escr\xc3\xad"
+    "bala en el campo \xc2\xab"
+    "Buscar\xc2\xbb y presione Intro; cada Intro lleva a la pr\xc3\xb3xima "
+    "aparici\xc3\xb3n.</p>";
+
+}  // namespace
+
+QtBackend::QtBackend() {
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &QtBackend::timerDue);
+}
+
+QtBackend::~QtBackend() {
+    for (auto& [id, box] : boxes_)
+        delete box.data();  // their callbacks refer to this backend
+    for (auto& [id, shown] : windows_) {
+        if (shown.outer)
+            delete shown.outer.data();
+    }
+    delete help_.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// --- the loop ---------------------------------------------------------------------
+
+int QtBackend::exec(Runtime& rt) {
+    if (rt.threadCount() == 0)
+        return rt.haltCode().value_or(0);
+    QEventLoop loop;
+    loop_ = &loop;
+    requestRun();
+    timersChanged();
+    loop.exec();
+    loop_ = nullptr;
+    return rt.haltCode() ? *rt.haltCode() : exitCode_;
+}
+
+void QtBackend::requestRun() {
+    if (runQueued_)
+        return;
+    runQueued_ = true;
+    QMetaObject::invokeMethod(this, &QtBackend::runNow, Qt::QueuedConnection);
+}
+
+void QtBackend::runNow() {
+    runQueued_ = false;
+    Runtime* rt = Runtime::instance();
+    if (rt == nullptr)
+        return;
+    rt->runReady();
+    finished();
+}
+
+void QtBackend::finished() {
+    Runtime* rt = Runtime::instance();
+    if (loop_ != nullptr && rt != nullptr && (rt->threadCount() == 0 || rt->haltCode()))
+        loop_->quit();
+}
+
+void QtBackend::timersChanged() {
+    Runtime* rt = Runtime::instance();
+    const std::optional<int64_t> due = rt != nullptr ? rt->nextTimerDue() : std::nullopt;
+    if (!due) {
+        timer_.stop();
+        return;
+    }
+    const int64_t wait = std::max<int64_t>(0, *due - clock_.now()) * 10;
+    timer_.start(int(std::min<int64_t>(wait, 24 * 3600 * 1000)));
+}
+
+void QtBackend::timerDue() {
+    if (Runtime* rt = Runtime::instance())
+        rt->fireDueTimers();
+}
+
+void QtBackend::halt(int exitCode, const std::string& text) {
+    exitCode_ = exitCode;
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            if (!text.empty()) {
+                ThreadBox::exec({.text = text, .icon = Icon::Hand, .okLabel = "Cerrar"},
+                                boxParent());
+            }
+            if (loop_ != nullptr)
+                loop_->quit();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtBackend::beep() {
+    QApplication::beep();
+}
+
+// --- windows ------------------------------------------------------------------------
+
+void QtBackend::windowOpened(Window& window) {
+    const Syncing guard(syncing_);
+    if ((window.desc().flags & window::Frame) != 0 && frame_ == nullptr)
+        openFrame(window);
+    else
+        openChild(window);
+}
+
+void QtBackend::openFrame(Window& window) {
+    frame_ = new FrameView(window);
+    frameId_ = window.id();
+    frame_->onSubWindowActivated = [this](QMdiSubWindow* sub) {
+        if (syncing_ || Runtime::instance() == nullptr)
+            return;
+        if (const WindowId id = windowOf(sub))
+            Runtime::instance()->input().activate(id);
+    };
+    frame_->installEventFilter(this);
+    windows_[window.id()] = {.form = nullptr, .outer = frame_, .sub = nullptr};
+    frame_->show();
+}
+
+void QtBackend::openChild(Window& window) {
+    const WindowDesc& d = window.desc();
+    auto* form = new FormView(window);
+    const WindowId id = window.id();
+    form->onStatus = [this](const QString& text) {
+        if (frame_ != nullptr)
+            frame_->statusBar()->showMessage(text);
+    };
+    form->onPageRows = [id](ControlId, int) {
+        Runtime* rt = Runtime::instance();
+        if (Window* w = rt != nullptr ? rt->find(id) : nullptr)
+            rt->input().resize(id, w->size());
+    };
+    form->onResized = [id](const Rect& size) {
+        if (Runtime* rt = Runtime::instance())
+            rt->input().resize(id, size);
+    };
+    if ((d.flags & window::Resizable) != 0)
+        form->setMinimumSize(form->clientSize() / 2);
+    else
+        form->setFixedSize(form->clientSize());
+    Shown shown{.form = form, .outer = nullptr, .sub = nullptr};
+    const bool dialog = (d.flags & window::Modal) != 0 || frame_ == nullptr;
+    if (dialog) {
+        shown.outer = dialogWindow(form, window);
+    } else {
+        shown.sub = frame_->mdiArea()->addSubWindow(form);
+        shown.sub->setWindowTitle(title(window.caption()));
+        shown.sub->setWindowIcon(windowIcon(d.icon));
+        if (d.caption.empty() && (d.flags & window::SystemMenu) == 0)
+            shown.sub->setWindowFlags(Qt::FramelessWindowHint);
+        shown.sub->move(form->units().x(d.at.x), form->units().y(d.at.y));
+        shown.sub->adjustSize();
+        shown.outer = shown.sub;
+    }
+    shown.outer->installEventFilter(this);
+    windows_[id] = shown;
+    if ((d.flags & window::Maximize) != 0)
+        shown.outer->showMaximized();
+    else
+        shown.outer->show();
+}
+
+QWidget* QtBackend::dialogWindow(FormView* form, const Window& window) {
+    auto* outer = new QWidget(frame_, Qt::Dialog);
+    auto* layout = new QVBoxLayout(outer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(form);
+    outer->setWindowTitle(title(window.caption()));
+    outer->setWindowIcon(windowIcon(window.desc().icon));
+    outer->adjustSize();
+    if (frame_ != nullptr) {
+        QRect r = outer->rect();
+        r.moveCenter(frame_->geometry().center());
+        outer->move(r.topLeft());
+    }
+    return outer;
+}
+
+void QtBackend::windowClosed(WindowId id) {
+    const auto it = windows_.find(id);
+    if (it == windows_.end())
+        return;
+    const Syncing guard(syncing_);
+    Shown shown = it->second;
+    windows_.erase(it);
+    if (id == frameId_) {
+        frame_ = nullptr;
+        frameId_ = 0;
+        // The children have no frame to live in any more.
+        if (Runtime* rt = Runtime::instance())
+            rt->postCloseDown();
+    }
+    if (!shown.outer)
+        return;
+    shown.outer->hide();
+    if (shown.sub != nullptr && frame_ != nullptr)
+        frame_->mdiArea()->removeSubWindow(shown.sub);
+    shown.outer->deleteLater();
+}
+
+void QtBackend::changed(Window& window, ControlId control, Change what) {
+    const auto it = windows_.find(window.id());
+    if (it == windows_.end() || !it->second.outer)
+        return;
+    const Syncing guard(syncing_);
+    Shown& shown = it->second;
+    if (what == Change::Caption || what == Change::Blocked || what == Change::Active) {
+        windowChanged(window, shown, what);
+    } else if (shown.form != nullptr) {
+        shown.form->changed(window, control, what);
+    } else if (frame_ != nullptr && window.id() == frameId_) {
+        frame_->changed(window, control, what);
+    }
+}
+
+void QtBackend::windowChanged(Window& window, Shown& shown, Change what) {
+    switch (what) {
+        case Change::Caption:
+            shown.outer->setWindowTitle(title(window.caption()));
+            break;
+        case Change::Blocked:
+            if (shown.form != nullptr)
+                shown.form->setBlocked(window.blocked());
+            else if (frame_ != nullptr)
+                frame_->setBlocked(window.blocked());
+            break;
+        case Change::Active:
+            bringToFront(shown);
+            if (shown.form != nullptr)
+                shown.form->applyFocus(window);
+            break;
+        default:
+            break;
+    }
+}
+
+void QtBackend::bringToFront(Shown& shown) {
+    if (shown.sub != nullptr && frame_ != nullptr) {
+        frame_->mdiArea()->setActiveSubWindow(shown.sub);
+    } else {
+        shown.outer->raise();
+        shown.outer->activateWindow();
+    }
+}
+
+WindowId QtBackend::windowOf(const QObject* outer) const {
+    for (const auto& [id, shown] : windows_) {
+        if (shown.outer == outer)
+            return id;
+    }
+    return 0;
+}
+
+// Closing a window by its title bar asks its procedure (CloseWindow); the
+// widget goes only when the procedure closes the window. Activating a
+// top-level window makes it the runtime's active window.
+bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
+    Runtime* rt = Runtime::instance();
+    const WindowId id = windowOf(watched);
+    if (rt == nullptr || id == 0 || syncing_)
+        return false;
+    if (event->type() == QEvent::Close) {
+        event->ignore();
+        rt->input().close(id);
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate && static_cast<QWidget*>(watched)->isWindow()) {
+        QMdiSubWindow* sub =
+            id == frameId_ && frame_ != nullptr ? frame_->mdiArea()->activeSubWindow() : nullptr;
+        const WindowId target = sub != nullptr && windowOf(sub) != 0 ? windowOf(sub) : id;
+        if (rt->active() == nullptr || rt->active()->id() != target)
+            rt->input().activate(target);
+    }
+    return false;
+}
+
+FormView* QtBackend::form(WindowId id) const {
+    const auto it = windows_.find(id);
+    return it == windows_.end() || !it->second.outer ? nullptr : it->second.form;
+}
+
+QWidget* QtBackend::windowWidget(WindowId id) const {
+    const auto it = windows_.find(id);
+    return it == windows_.end() ? nullptr : it->second.outer.data();
+}
+
+int QtBackend::visibleRows(WindowId id, ControlId list) const {
+    const FormView* f = form(id);
+    const PageList* l = f != nullptr ? f->list(list) : nullptr;
+    return l != nullptr ? l->rowsVisible() : 0;
+}
+
+HelpViewer* QtBackend::helpViewer() const {
+    return help_.data();
+}
+
+std::unique_ptr<QtPlacement> QtBackend::placement(WindowId id) const {
+    return std::make_unique<QtPlacement>(windowWidget(id));
+}
+
+// --- message boxes --------------------------------------------------------------------
+
+QWidget* QtBackend::boxParent() const {
+    return frame_;
+}
+
+void QtBackend::showMessage(MessageId id, const MessageBox& box, int) {
+    QMessageBox* m = ThreadBox::create(box, boxParent(), [this, id](unsigned button) {
+        boxes_.erase(id);
+        if (Runtime* rt = Runtime::instance())
+            rt->answer(id, button);
+    });
+    boxes_[id] = m;
+    m->show();
+}
+
+void QtBackend::withdrawMessage(MessageId id) {
+    const auto it = boxes_.find(id);
+    if (it == boxes_.end())
+        return;
+    const QPointer<QMessageBox> m = it->second;
+    boxes_.erase(it);
+    if (m) {
+        m->disconnect();
+        m->hide();
+        m->deleteLater();
+    }
+}
+
+unsigned QtBackend::messageNow(const MessageBox& box) {
+    return ThreadBox::exec(box, boxParent());
+}
+
+QMessageBox* QtBackend::messageBox(MessageId id) const {
+    const auto it = boxes_.find(id);
+    return it == boxes_.end() ? nullptr : it->second.data();
+}
+
+// --- standard actions -----------------------------------------------------------------
+
+void QtBackend::standardAction(StandardAction action) {
+    switch (action) {
+        case StandardAction::PrintSetup:
+            printerSetup();
+            break;
+        case StandardAction::Cut:
+        case StandardAction::Copy:
+        case StandardAction::Paste:
+            clipboard(action);
+            break;
+        case StandardAction::Tile:
+            if (frame_ != nullptr)
+                frame_->mdiArea()->tileSubWindows();
+            break;
+        case StandardAction::Cascade:
+            if (frame_ != nullptr)
+                frame_->mdiArea()->cascadeSubWindows();
+            break;
+        case StandardAction::ArrangeIcons:
+            if (frame_ != nullptr)
+                frame_->arrangeIcons();
+            break;
+        case StandardAction::HelpContents:
+        case StandardAction::HelpSearch:
+        case StandardAction::HelpOnHelp:
+            showHelp(action);
+            break;
+        case StandardAction::Exit:
+        case StandardAction::None:
+            break;
+    }
+}
+
+// On the focused entry of the active window, through its picture; on any
+// other focused line edit (the help's search field) as Qt does it.
+void QtBackend::clipboard(StandardAction action) {
+    Runtime* rt = Runtime::instance();
+    FormView* f = rt != nullptr && rt->active() != nullptr ? form(rt->active()->id()) : nullptr;
+    if (PictureEntry* e = f != nullptr ? f->focusedEntry() : nullptr) {
+        if (action == StandardAction::Cut)
+            e->cutToClipboard();
+        else if (action == StandardAction::Copy)
+            e->copy();
+        else
+            e->pasteFromClipboard();
+        return;
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+        if (action == StandardAction::Cut)
+            line->cut();
+        else if (action == StandardAction::Copy)
+            line->copy();
+        else
+            line->paste();
+    }
+}
+
+// The page set-up dialog, opened from the loop rather than from inside the
+// menu's signal.
+void QtBackend::printerSetup() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+            auto* dialog = new QPageSetupDialog(printer, frame_);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->open();
+        },
+        Qt::QueuedConnection);
+}
+
+void QtBackend::showHelp(StandardAction action) {
+    if (!help_)
+        help_ = new HelpViewer(frame_);
+    if (action == StandardAction::HelpOnHelp) {
+        help_->showText(QString::fromUtf8(helpOnHelp));
+    } else if (!help_->showFile(helpFile_)) {
+        help_->showText(QStringLiteral("<p>%1</p>").arg(helpFile_.toHtmlEscaped()));
+    }
+    help_->show();
+    help_->raise();
+    if (action == StandardAction::HelpSearch)
+        help_->focusSearch();
+}
+
+}  // namespace vorda::ui::qt

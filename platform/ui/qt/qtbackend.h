@@ -1,0 +1,129 @@
+// QtBackend: the windowing runtime shown with Qt Widgets.
+//
+// Windows: the frame (window::Frame) is a FrameView; a window::Modal window,
+// or any window while no frame is open, is a top-level dialog window that is
+// NOT Qt-modal; every other window is an MDI child (QMdiSubWindow) of the
+// frame. Each shows its controls in a FormView. A window the runtime marks
+// blocked (a later window or a box of its thread is up) has its controls
+// disabled; other threads' windows stay usable (thread-modal boxes).
+//
+// Loop and fibers (Backend contract 1): requestRun() queues one call of
+// Runtime::runReady() on the Qt loop (QMetaObject::invokeMethod with
+// Qt::QueuedConnection), so no procedure thread ever resumes inside a Qt
+// signal handler or an event of a widget it might delete. Closed windows'
+// widgets are deleted later for the same reason. Timers: one QTimer set to
+// the runtime's next due time; on timeout the due timers fire.
+//
+//   QApplication app(argc, argv);
+//   QtBackend backend;
+//   backend.setHelpFile("Vorda.htm");
+//   Runtime rt(backend);
+//   rt.start(MAIN);
+//   return backend.exec(rt);   // until every procedure thread has ended
+//
+// The application's display name must stay unset: Qt would append it to
+// every caption, also to the boxes that have none.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "platform/ui/backend.h"
+
+class QEventLoop;
+class QMdiSubWindow;
+class QMessageBox;
+class QWidget;
+
+namespace vorda::ui {
+class Runtime;
+}
+
+namespace vorda::ui::qt {
+
+class FormView;
+class FrameView;
+class HelpViewer;
+class QtPlacement;
+
+class QtBackend final : public QObject, public Backend {
+    Q_OBJECT
+public:
+    QtBackend();  // a QApplication must exist
+    ~QtBackend() override;
+
+    // Runs the Qt loop until no procedure thread is left or the program
+    // halts; returns the halt's exit code, else 0.
+    int exec(Runtime& rt);
+    // The HTML file the help menu items open.
+    void setHelpFile(const QString& file) { helpFile_ = file; }
+
+    // --- Backend -----------------------------------------------------------------
+    void windowOpened(Window& window) override;
+    void windowClosed(WindowId id) override;
+    void changed(Window& window, ControlId control, Change what) override;
+    void requestRun() override;
+    void showMessage(MessageId id, const MessageBox& box, int thread) override;
+    void withdrawMessage(MessageId id) override;
+    unsigned messageNow(const MessageBox& box) override;
+    void halt(int exitCode, const std::string& text) override;
+    void standardAction(StandardAction action) override;
+    void timersChanged() override;
+    void beep() override;
+    Clock& clock() override { return clock_; }
+
+    // --- the shown windows ---------------------------------------------------------
+    FrameView* frame() const { return frame_; }
+    FormView* form(WindowId id) const;
+    // The outer Qt window: the QMainWindow, the QMdiSubWindow or the dialog.
+    QWidget* windowWidget(WindowId id) const;
+    QMessageBox* messageBox(MessageId id) const;
+    // The rows a list can show at its present height (0 for no such list).
+    int visibleRows(WindowId id, ControlId list) const;
+    // The placement of a shown window, for the settings file.
+    std::unique_ptr<QtPlacement> placement(WindowId id) const;
+    HelpViewer* helpViewer() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Shown {
+        FormView* form = nullptr;
+        QPointer<QWidget> outer;
+        QMdiSubWindow* sub = nullptr;
+    };
+
+    void openFrame(Window& window);
+    void openChild(Window& window);
+    QWidget* dialogWindow(FormView* form, const Window& window);
+    void windowChanged(Window& window, Shown& shown, Change what);
+    void bringToFront(Shown& shown);
+    void runNow();
+    void timerDue();
+    void finished();
+    void showHelp(StandardAction action);
+    void clipboard(StandardAction action);
+    void printerSetup();
+    QWidget* boxParent() const;
+    WindowId windowOf(const QObject* outer) const;
+
+    SystemClock clock_;
+    std::map<WindowId, Shown> windows_;
+    std::map<MessageId, QPointer<QMessageBox>> boxes_;
+    FrameView* frame_ = nullptr;
+    WindowId frameId_ = 0;
+    QPointer<HelpViewer> help_;
+    QString helpFile_;
+    QTimer timer_;
+    QEventLoop* loop_ = nullptr;
+    bool runQueued_ = false;
+    bool syncing_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace vorda::ui::qt

@@ -1,0 +1,156 @@
+// The Qt test fixture.
+#include "tests/platform/ui/qt/qtfixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+
+// The font library keeps process-wide caches that the leak checker of the
+// sanitizer build would report as ours.
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
+namespace vorda::ui::qt::test {
+
+namespace {
+
+struct Tool {
+    int number;
+    const char* tip;
+    const char* icon;
+};
+
+// The toolbar's order, tips and pictures; gaps of 4 units before 2003 and 2011.
+const Tool tools[] = {
+    {2005, "Ir 1ra Página", "VCRFIRST.ICO"},
+    {2007, "Página Anterior", "VCRPRIOR.ICO"},
+    {2009, "Registro Anterior", "VCRUP.ICO"},
+    {2010, "Ubicar Registro", "FIND.ICO"},
+    {2008, "Próximo Registro", "VCRDOWN.ICO"},
+    {2006, "Próxima Página", "VCRNEXT.ICO"},
+    {2004, "Ultima Página", "VCRLAST.ICO"},
+    {2003, "Seleccionar Registro", "MARK.ICO"},
+    {2000, "Agregar nuevo Registro", "INSERT.ICO"},
+    {2001, "Cambiar este Registro", "EDIT.ICO"},
+    {2002, "Borrar este Registro", "DELETE.ICO"},
+    {2011, "Valor Previo", "DITTO.ICO"},
+    {2012, "Obtener Ayuda", "HELP.ICO"},
+};
+
+}  // namespace
+
+WindowDesc frameDesc() {
+    WindowDesc d{.caption = "VORDA", .font = "Arial", .bold = true, .flags = window::Frame};
+    d.menus = {
+        {.text = "&Archivo",
+         .items = {{.number = 1,
+                    .text = "Configurar Im&presora ...",
+                    .tip = "Configurar la impresora",
+                    .action = StandardAction::PrintSetup},
+                   {.number = 3,
+                    .text = "&Salir",
+                    .tip = "Salir de la Aplicacion",
+                    .action = StandardAction::Exit}}},
+        {.text = "&Tablas", .items = {{.number = 7, .text = "Agentes", .tip = "Browse Agentes"}}},
+        {.text = "&Ventana",
+         .tip = "Crea y Ordena Ventanas",
+         .items = {{.number = 8,
+                    .text = "&Mosaico",
+                    .tip = "Todas las ventanas visibles",
+                    .action = StandardAction::Tile}},
+         .windowList = true},
+    };
+    int x = 0;
+    for (const Tool& t : tools) {
+        if (t.number == 2003 || t.number == 2011)
+            x += 4;
+        d.toolbar.push_back({.number = t.number,
+                             .kind = ControlKind::ToolButton,
+                             .at = {x, 0, 16, 14},
+                             .tip = t.tip,
+                             .icon = t.icon});
+        x += 16;
+    }
+    return d;
+}
+
+void relayingFrame() {
+    Runtime& rt = Runtime::current();
+    Window w(frameDesc());
+    w.open();
+    for (Event e = w.ask(); e.kind != EventKind::CloseWindow && e.kind != EventKind::CloseDown;
+         e = w.ask()) {
+        if (e.kind != EventKind::Accepted || e.control.value() < 2000 || e.control.value() > 2012)
+            continue;
+        const auto all = rt.windows();
+        const auto child = std::find_if(all.begin(), all.end(), [&w](const Window* x) {
+            return x != &w && (x->desc().flags & window::Frame) == 0;
+        });
+        if (child != all.end())
+            rt.post(e, (*child)->thread());
+    }
+}
+
+void Child::operator()() const {
+    Window w(desc);
+    w.open();
+    log->id = w.id();
+    log->thread = w.thread();
+    if (onOpen)
+        onOpen(w);
+    for (Event e = w.ask(); e.kind != EventKind::CloseWindow && e.kind != EventKind::CloseDown;
+         e = w.ask()) {
+        log->events.push_back(e);
+        if (onEvent)
+            onEvent(w, e);
+    }
+    log->ended = true;
+}
+
+bool Child::saw(EventKind kind, ControlId control) const {
+    return std::any_of(log->events.begin(), log->events.end(), [&](const Event& e) {
+        return e.kind == kind && (!control || e.control == control);
+    });
+}
+
+void QtTest::SetUpTestSuite() {
+    if (QApplication::instance() != nullptr)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "platform_ui_qt_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
+}
+
+bool QtTest::pump(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+void QtTest::pumpFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+std::shared_ptr<Child::Log> QtTest::open(Child child) {
+    const std::shared_ptr<Child::Log> log = child.log;
+    rt.start(std::move(child));
+    EXPECT_TRUE(pump([&] { return log->id != 0 && backend.windowWidget(log->id) != nullptr; }));
+    pumpFor(20);
+    return log;
+}
+
+}  // namespace vorda::ui::qt::test
