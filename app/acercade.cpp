@@ -1,0 +1,90 @@
+// ACERCADE: the about box procedure.
+#include "app/acercade.h"
+
+#include "framework/errorclass.h"
+#include "framework/requestglobals.h"
+#include "framework/toolbarclass.h"
+#include "framework/windowmanager.h"
+#include "platform/ui/window.h"
+
+namespace vorda {
+
+namespace {
+
+// Mouse keys alerted on the window: any of them closes the box.
+constexpr ui::KeyCode closingClicks[] = {ui::key::MouseLeft, ui::key::MouseLeft2,
+                                         ui::key::MouseRight};
+
+bool isClosingClick(ui::KeyCode key) {
+    for (ui::KeyCode k : closingClicks) {
+        if (k == key)
+            return true;
+    }
+    return false;
+}
+
+class Acercade final : public WindowManager {
+public:
+    explicit Acercade(ui::Window& window) : WindowManager(window) {}
+
+    Level Init() override;
+    Level TakeEvent() override;
+
+private:
+    bool closesBox(const ui::Event& event) const;
+
+    ToolbarClass toolbar_;
+};
+
+Level Acercade::Init() {
+    Request = GlobalRequest;
+    const Level level = WindowManager::Init();
+    if (level != Benign)
+        return level;
+    FirstField = 1;
+    Errors = &GlobalErrors();
+    AddItem(toolbar_);
+    GlobalRequest = 0;
+    GlobalResponse = 0;
+    OpenWindow();
+    window().setTimer(AcercadeTimer);
+    for (ui::KeyCode k : closingClicks)
+        window().alert(k);
+    SetAlerts();
+    return Benign;
+}
+
+// After the form manager's own handling: a click, the focus leaving or the
+// timer closes the box.
+Level Acercade::TakeEvent() {
+    const Level level = WindowManager::TakeEvent();
+    if (level != Benign)
+        return level;
+    if (closesBox(CurrentEvent()))
+        window().post(ui::EventKind::CloseWindow);
+    return Benign;
+}
+
+bool Acercade::closesBox(const ui::Event& event) const {
+    switch (event.kind) {
+        case ui::EventKind::AlertKey:
+            return isClosingClick(event.key);
+        case ui::EventKind::LoseFocus:
+        case ui::EventKind::Timer:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+void ACERCADE() {
+    GlobalErrors().SetProcedureName("Acercade");
+    ui::Window window(acercadeDesc());
+    Acercade box(window);
+    GlobalResponse = box.Run();
+    GlobalErrors().SetProcedureName();
+}
+
+}  // namespace vorda

@@ -1,0 +1,51 @@
+// The registry of the program's frame and named procedures.
+#include "app/procedures.h"
+
+#include "agents/agentes_ficha.h"
+#include "app/acercade.h"
+#include "app/childthreads.h"
+#include "app/main_frame.h"
+#include "data/dictionary.h"
+#include "framework/requestglobals.h"
+
+namespace vorda {
+
+namespace {
+
+// A script stands in for the agent list, which calls the form for a change
+// or a delete with AGENTES open and the agent fetched: the agent is the one
+// whose number the buffer holds (the last one saved or shown in the run).
+void agentesFichaAsFromList() {
+    const bool onRecord = GlobalRequest == RequestChange || GlobalRequest == RequestDelete;
+    if (!onRecord || Relate::AGENTES->Open() != Benign) {
+        AGENTES_FICHA();
+        return;
+    }
+    Access::AGENTES->TryFetch(Agentes::AGE_NRO);
+    AGENTES_FICHA();
+    Relate::AGENTES->Close();
+}
+
+struct NamedProcedure {
+    const char* name;
+    void (*procedure)();
+    size_t stackBytes;
+};
+
+constexpr NamedProcedure namedProcedures[] = {
+    {.name = "AGENTES:FICHA", .procedure = &agentesFichaAsFromList, .stackBytes = BrowseStack},
+    {.name = "ACERCADE", .procedure = &ACERCADE, .stackBytes = SmallStack},
+};
+
+}  // namespace
+
+ui::Registry programRegistry() {
+    ui::Registry registry;
+    registry.setFrame(&MAIN);
+    for (const NamedProcedure& p : namedProcedures)
+        registry.addProcedure(p.name, childProcedure(p.procedure), p.stackBytes);
+    registry.setRequestHook([](int request) { GlobalRequest = static_cast<uint8_t>(request); });
+    return registry;
+}
+
+}  // namespace vorda

@@ -1,0 +1,31 @@
+// The windowed run on the Qt backend.
+#include "app/windowedrun.h"
+
+#include <QApplication>
+
+#include "app/appglobals.h"
+#include "app/main_frame.h"
+#include "platform/ui/qt/qtbackend.h"
+#include "platform/ui/qt/qtplacement.h"
+#include "platform/ui/runtime.h"
+#include "platform/ui/window.h"
+
+namespace vorda {
+
+int runWindowed(int argc, char** argv, const std::function<void()>& alsoStart) {
+    QApplication application(argc, argv);
+    ui::qt::QtBackend backend;
+    backend.setHelpFile(QString::fromStdString(helpFilePath().string()));
+    WindowPlacementOf = [&backend](const ui::Window& window) -> std::unique_ptr<WindowPlacement> {
+        return backend.placement(window.id());
+    };
+    ui::Runtime runtime(backend);
+    runtime.start(&MAIN);
+    if (alsoStart)
+        runtime.start(alsoStart);
+    const int status = backend.exec(runtime);
+    WindowPlacementOf = nullptr;
+    return status;
+}
+
+}  // namespace vorda

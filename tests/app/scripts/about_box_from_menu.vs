@@ -1,0 +1,18 @@
+# "Acerca de..." opens the about box; a click, a right click or a double
+# click closes it.
+wait 500
+menu "&Ayuda" "&Acerca de..."
+show windows
+key "PROVINCIA DEL VESPRA" Click
+show windows
+menu "&Ayuda" "&Acerca de..."
+key "V.O.R.D.A. 2.0" RightClick
+show windows
+menu "&Ayuda" "&Acerca de..."
+key "DIRECCION GENERAL DE TOLMAS" DoubleClick
+show windows
+# Menu items without a procedure yet do nothing visible.
+menu "&Tablas" "Agentes"
+menu "&Tablas" "Declaraciones Juradas"
+menu "&Archivo" "&Reorganizar Archivos"
+show windows
