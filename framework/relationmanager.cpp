@@ -545,6 +545,14 @@ Level RelationManager::Delete(bool confirm) {
     }
 }
 
+Level RelationManager::DeleteOnce() {
+    checkInit();
+    const Level result = deleteAttempt();
+    if (result == Benign)
+        hasSaved_ = false;
+    return result;
+}
+
 Level RelationManager::deleteAttempt() {
     const std::string position = Me->Position();
     Open(true);

@@ -92,6 +92,10 @@ public:
     // error 33 asks whether to try again: Yes repeats, No returns the failed
     // attempt's level.
     virtual Level Delete(bool confirm = true);
+    // One delete attempt without confirmation and without the retry
+    // question: the failure is reported and its level returned. A form that
+    // asks error 33 itself (with Cancel) uses this, so the user is asked once.
+    Level DeleteOnce();
     // Removes the record's primed auto-increment placeholder through Delete
     // without confirmation (FileManager::CancelAutoInc).
     Level CancelAutoInc();

@@ -470,7 +470,7 @@ Level WindowManager::completeChange() {
 
 Level WindowManager::completeDelete() {
     for (;;) {
-        if (Primary->Delete(false) == Benign) {
+        if (Primary->DeleteOnce() == Benign) {
             SetResponse(ResponseCompleted);
             return Benign;
         }

@@ -12,18 +12,6 @@ cd "$(dirname "$0")/.."
 root="$(pwd)"
 
 scripts/install-deps.sh
-# The windowed program also needs Qt Widgets and the fonts its windows name.
-display_packages=(qt6-base-dev fonts-liberation)
-missing=()
-for p in "${display_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
 
 # A build directory configured before (for instance by scripts/test.sh) keeps
 # its own build type; a fresh one is configured for Release.
