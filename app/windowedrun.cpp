@@ -5,6 +5,7 @@
 
 #include "app/appglobals.h"
 #include "app/main_frame.h"
+#include "framework/windowmanager.h"
 #include "platform/ui/qt/qtbackend.h"
 #include "platform/ui/qt/qtplacement.h"
 #include "platform/ui/runtime.h"
@@ -19,11 +20,22 @@ int runWindowed(int argc, char** argv, const std::function<void()>& alsoStart) {
     WindowPlacementOf = [&backend](const ui::Window& window) -> std::unique_ptr<WindowPlacement> {
         return backend.placement(window.id());
     };
+    // Forms keep their placement in vorda.INI, in a section named after their procedure.
+    KeepPlacement = [](ui::Window& window, const std::string& section, bool save) {
+        const std::unique_ptr<WindowPlacement> placement = WindowPlacementOf(window);
+        if (placement == nullptr)
+            return;
+        if (save)
+            INIMgr.Update(section, *placement);
+        else
+            INIMgr.Fetch(section, *placement);
+    };
     ui::Runtime runtime(backend);
     runtime.start(&MAIN);
     if (alsoStart)
         runtime.start(alsoStart);
     const int status = backend.exec(runtime);
+    KeepPlacement = nullptr;
     WindowPlacementOf = nullptr;
     return status;
 }

@@ -18,6 +18,9 @@
 
 namespace vorda {
 
+PlacementKeeper KeepPlacement;
+
+
 namespace {
 
 // Catalogue ids of the form's questions.
@@ -88,6 +91,7 @@ Level WindowManager::Ask() {
 Level WindowManager::Kill() {
     if (Dead != 0)
         return Benign;
+    keepPlacement();
     releaseImages();
     if (Toolbar != nullptr && formTarget_ != nullptr)
         Toolbar->RemoveTarget(*formTarget_);
@@ -116,12 +120,25 @@ void WindowManager::OpenWindow() {
     window_.open();
     Opened = 1;
     Inited |= 1;
+    const bool frame = (window_.desc().flags & ui::window::Frame) != 0;
+    if (KeepPlacement && !frame && Errors != nullptr) {
+        placementSection_ = Errors->GetProcedureName();
+        if (!placementSection_.empty())
+            KeepPlacement(window_, placementSection_, false);
+    }
     if (Toolbar != nullptr && Primary != nullptr) {
         formTarget_ = std::make_unique<ToolbarUpdateClass>(*this);
         Toolbar->AddTarget(*formTarget_, ++lastTargetId_);
         Toolbar->SetTarget(formTarget_->Id);
     }
     SetAlerts();
+}
+
+// Saves the window's placement once, while it is still open.
+void WindowManager::keepPlacement() {
+    if (KeepPlacement && !placementSection_.empty() && window_.isOpen())
+        KeepPlacement(window_, placementSection_, true);
+    placementSection_.clear();
 }
 
 void WindowManager::Open() {
@@ -505,6 +522,7 @@ Level WindowManager::TakeCloseEvent() {
         }
     }
     closeQuietly_ = false;
+    keepPlacement();
     window_.close();
     return Fatal;
 }

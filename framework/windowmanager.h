@@ -63,6 +63,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,14 @@ class ToolbarClass;
 class ToolbarTarget;
 class ToolbarUpdateClass;
 class WindowResizeClass;
+
+// Keeps a window's placement (position, size, maximized) across runs. The
+// windowed program sets it to read and write the settings file; the headless
+// run leaves it empty. A form's window calls it with save=false once it has
+// opened and with save=true when it is released; `section` names the window
+// by its procedure ("Agentes:Ficha"). The frame keeps its own placement.
+using PlacementKeeper = std::function<void(ui::Window&, const std::string& section, bool save)>;
+extern PlacementKeeper KeepPlacement;
 
 class WindowManager {
 public:
@@ -223,6 +232,7 @@ private:
     void closeWithoutAsking();
     void stayOnFirstField();
     void releaseImages();
+    void keepPlacement();
     FileManager& primaryFile() const;
 
     ui::Window& window_;
@@ -231,6 +241,7 @@ private:
     bool closeQuietly_ = false;  // the next close skips the save questions
     bool openHandled_ = false;
     int lastTargetId_ = 0;
+    std::string placementSection_;  // set when the window's placement was restored
 };
 
 }  // namespace vorda

@@ -295,6 +295,26 @@ TEST_F(FormDeleteError33, yes_tries_again_then_no_closes_cancelled) {
 
 using FormClose = AgentFormTest;
 
+TEST_F(FormClose, placement_is_restored_on_open_and_kept_on_release) {
+    std::vector<std::pair<std::string, bool>> calls;
+    KeepPlacement = [&calls](ui::Window&, const std::string& section, bool save) {
+        calls.emplace_back(section, save);
+    };
+    errors.SetProcedureName("Agt:Ficha");
+    ASSERT_TRUE(fetchAgent("1"));
+    run(RequestChange);
+    ASSERT_TRUE(formOpen());
+    const std::vector<std::pair<std::string, bool>> opened{{"Agt:Ficha", false}};
+    EXPECT_EQ(calls, opened);
+    closeForm();
+    EXPECT_TRUE(finished);
+    const std::vector<std::pair<std::string, bool>> both{{"Agt:Ficha", false},
+                                                         {"Agt:Ficha", true}};
+    EXPECT_EQ(calls, both);
+    KeepPlacement = nullptr;
+    errors.SetProcedureName();
+}
+
 TEST_F(FormClose, unchanged_form_closes_silently) {
     ASSERT_TRUE(fetchAgent("1"));
     run(RequestChange);
