@@ -7,9 +7,7 @@
 
 namespace vorda::ui {
 
-namespace {
-
-std::string asText(const FieldValue& v) {
+std::string fieldValueText(const FieldValue& v) {
     if (const auto* s = std::get_if<std::string>(&v))
         return *s;
     if (const auto* d = std::get_if<Decimal>(&v))
@@ -18,6 +16,8 @@ std::string asText(const FieldValue& v) {
         return d->toString();
     return std::to_string(std::get<int64_t>(v));
 }
+
+namespace {
 
 std::optional<Decimal> asDecimal(const FieldValue& v) {
     if (const auto* d = std::get_if<Decimal>(&v))
@@ -55,7 +55,7 @@ Binding bindField(TextRef field) {
         .get = [field] { return FieldValue(field.str()); },
         .set =
             [field](const FieldValue& v) mutable {
-                field.set(asText(v));
+                field.set(fieldValueText(v));
                 return true;
             },
     };
@@ -105,7 +105,7 @@ Binding bindField(std::string& field) {
         .get = [&field] { return FieldValue(field); },
         .set =
             [&field](const FieldValue& v) {
-                field = asText(v);
+                field = fieldValueText(v);
                 return true;
             },
     };

@@ -11,16 +11,6 @@ namespace vorda::ui {
 
 namespace {
 
-std::string plainText(const FieldValue& v) {
-    if (const auto* s = std::get_if<std::string>(&v))
-        return *s;
-    if (const auto* d = std::get_if<Decimal>(&v))
-        return d->toString();
-    if (const auto* d = std::get_if<Date>(&v))
-        return d->toString();
-    return std::to_string(std::get<int64_t>(v));
-}
-
 bool storesValue(ControlKind kind) {
     return kind == ControlKind::Entry || kind == ControlKind::Spin || kind == ControlKind::Option ||
            kind == ControlKind::Check;
@@ -183,7 +173,7 @@ void Window::display(ControlId number) {
 
 std::string Window::shownText(const Control& c) const {
     const FieldValue value = c.binding().get();
-    return c.picture() ? c.picture()->format(value) : plainText(value);
+    return c.picture() ? c.picture()->format(value) : fieldValueText(value);
 }
 
 bool Window::update() {
