@@ -1,0 +1,622 @@
+// The list manager.
+#include "framework/browseclass.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/assertion.h"
+#include "framework/filemanager.h"
+#include "framework/locatorclass.h"
+#include "framework/requestglobals.h"
+#include "framework/stepclass.h"
+#include "framework/toolbarclass.h"
+#include "framework/toolbarlistboxclass.h"
+#include "framework/windowmanager.h"
+#include "platform/store/file.h"
+#include "platform/store/tabledesc.h"
+#include "platform/ui/control.h"
+#include "platform/ui/window.h"
+
+namespace vorda {
+
+namespace {
+// The request code a print procedure is called with.
+constexpr uint8_t RequestPrint = 5;
+constexpr int ButtonInsert = 2000, ButtonLast = 2004, ButtonFirst = 2005, ButtonNextPage = 2006,
+              ButtonPreviousPage = 2007, ButtonNextRecord = 2008, ButtonPreviousRecord = 2009;
+}  // namespace
+
+BrowseClass::BrowseClass() = default;
+BrowseClass::~BrowseClass() = default;
+
+void BrowseClass::Init(ui::ControlId list, RelationManager* primary, WindowManager& window) {
+    ViewManager::Init(primary);
+    ListControlId = list;
+    Window = &window;
+    SelectingFlag = window.Request == RequestSelect;
+    savedBuffer_ = Me().SaveBuffer();
+    window.AddItem(static_cast<BrowseTarget&>(*this));
+}
+
+void BrowseClass::Kill() {
+    if (savedBuffer_ != 0) {
+        const bool chosen = SelectingFlag && Window->Response == ResponseCompleted;
+        if (chosen)
+            UpdateViewRecord();
+        Me().RestoreBuffer(savedBuffer_, !chosen);
+    }
+    ListQueue.clear();
+    ViewManager::Kill();
+}
+
+int BrowseClass::AddSortOrder(StepClass* thumb, int key) {
+    const int number = ViewManager::AddSortOrder(key);
+    extras_.resize(static_cast<size_t>(number));
+    extras_.back() = SortExtra{.thumb = thumb, .locator = nullptr, .key = key};
+    return number;
+}
+
+void BrowseClass::AddLocator(LocatorClass* locator) {
+    if (extras_.empty())
+        assertionFailure("Sort order does not exist: 0");
+    extras_.back().locator = locator;
+    locator->SetList(this);
+}
+
+void BrowseClass::AddField(ui::Binding column) {
+    columns_.push_back(std::move(column));
+}
+
+void BrowseClass::AddToolbarTarget(ToolbarClass& toolbar) {
+    Window->AddItem(toolbar);
+    toolbarTarget_ = std::make_unique<ToolbarListBoxClass>(*Window, *this);
+    Window->AddItem(*toolbarTarget_);
+}
+
+// Printable characters and Backspace go to the locator; the action keys and
+// the mouse buttons are taken by the list itself.
+void BrowseClass::SetAlerts() {
+    ui::Control& list = Window->window().control(ListControlId);
+    for (ui::KeyCode key = 0x20; key <= 0xFF; ++key)
+        list.alert(key);
+    for (ui::KeyCode key : {ui::key::Backspace, ui::key::MouseRight, ui::key::MouseLeft2,
+                            ui::key::Insert, ui::key::CtrlEnter, ui::key::Delete})
+        list.alert(key);
+}
+
+void BrowseClass::checkSort(int number) const {
+    if (number < 1 || number > static_cast<int>(extras_.size()))
+        assertionFailure("Sort order does not exist: " + std::to_string(number));
+}
+
+BrowseClass::SortExtra* BrowseClass::currentExtra() {
+    checkSort(GetSort());
+    return &extras_[static_cast<size_t>(GetSort() - 1)];
+}
+
+bool BrowseClass::SetSort(int number, bool force) {
+    checkSort(number);
+    const bool changed = ViewManager::SetSort(number);
+    if (!changed && !force && Loaded)
+        return false;
+    syncPos_.clear();
+    if (changed)
+        ListQueue.clear();
+    ResetQueue();
+    return true;
+}
+
+void BrowseClass::ResetSort(bool force) {
+    SetSort(GetSort() == 0 ? 1 : GetSort(), force);
+}
+
+BrowseClass::Row BrowseClass::makeRow() {
+    Row row;
+    row.values.reserve(columns_.size());
+    for (const ui::Binding& c : columns_)
+        row.values.push_back(c.get());
+    row.ViewPosition = Position();
+    row.filePosition = Me().Position();
+    return row;
+}
+
+// Reads up to ItemsToFill records; `skip` is the edge record the view was
+// re-positioned on (its first read returns it again). Returns rows added.
+int BrowseClass::readRows(bool forward, const std::string& skip) {
+    bool skipping = !skip.empty();
+    int added = 0;
+    const bool scan = QuickScan && ItemsToFill > 1;
+    if (scan)
+        SetQuickScan(true);
+    while (ItemsToFill > 0) {
+        if ((forward ? Next() : Previous()) != Benign) {
+            syncPos_.clear();
+            (forward ? atEnd_ : atStart_) = true;
+            break;
+        }
+        syncPos_ = Position();
+        if (std::exchange(skipping, false) && syncPos_ == skip)
+            continue;
+        (forward ? ListQueue.push_back(makeRow()) : ListQueue.push_front(makeRow()));
+        ++added;
+        --ItemsToFill;
+        if (static_cast<int>(ListQueue.size()) > LastItems) {
+            (forward ? ListQueue.pop_front() : ListQueue.pop_back());
+            (forward ? atStart_ : atEnd_) = false;
+        }
+    }
+    if (scan)
+        SetQuickScan(false);
+    return added;
+}
+
+void BrowseClass::Fetch(bool forward) {
+    if (ListQueue.empty()) {
+        Reset(forward ? ResetAt::First : ResetAt::Last);
+        syncPos_.clear();
+        readRows(forward, {});
+        return;
+    }
+    const std::string& edge =
+        forward ? ListQueue.back().ViewPosition : ListQueue.front().ViewPosition;
+    if (syncPos_ == edge) {
+        readRows(forward, {});
+        return;
+    }
+    const std::string from = edge;
+    if (Reset(from) != Benign) {
+        syncPos_.clear();
+        return;
+    }
+    readRows(forward, from);
+}
+
+int BrowseClass::findRow(const std::string& viewPos, const std::string& filePos) const {
+    for (size_t i = 0; i < ListQueue.size(); ++i) {
+        const Row& r = ListQueue[i];
+        if ((!viewPos.empty() && r.ViewPosition == viewPos) ||
+            (!filePos.empty() && r.filePosition == filePos))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+// Empties the page, reads forwards from the view's reset point and, when the
+// view ended first, backwards before it. Selects the kept record, else the
+// first record read forwards, else the last row.
+void BrowseClass::fillFrom(const std::string& keepView, const std::string& keepFile,
+                           bool fromBuffer) {
+    ListQueue.clear();
+    atStart_ = atEnd_ = false;
+    syncPos_.clear();
+    if (fromBuffer)
+        Reset(ResetAt::Buffer);
+    else if (keepView.empty() || Reset(keepView) != Benign)
+        Reset(ResetAt::First);
+    ItemsToFill = LastItems;
+    const int forward = readRows(true, {});
+    if (static_cast<int>(ListQueue.size()) < LastItems && !AllowUnfilled) {
+        ItemsToFill = LastItems - static_cast<int>(ListQueue.size());
+        Fetch(false);
+    }
+    const int before = static_cast<int>(ListQueue.size()) - forward;
+    CurrentChoice = findRow(keepView, keepFile);
+    if (CurrentChoice == 0)
+        CurrentChoice = forward > 0 ? before + 1 : static_cast<int>(ListQueue.size());
+    Loaded = true;
+    showRows();
+}
+
+void BrowseClass::ResetQueue() {
+    std::string keep;
+    if (CurrentChoice > 0 && CurrentChoice <= static_cast<int>(ListQueue.size()))
+        keep = ListQueue[static_cast<size_t>(CurrentChoice - 1)].ViewPosition;
+    else if (!ListQueue.empty())
+        keep = ListQueue.front().ViewPosition;
+    fillFrom(keep, {}, false);
+}
+
+void BrowseClass::ResetFromBuffer() {
+    fillFrom({}, {}, true);
+}
+
+void BrowseClass::Locate(int field, const std::string& text) {
+    const int key = currentExtra()->key;
+    if (key > 0)
+        Me().ClearKey(key);
+    const store::FieldDesc& f = Me().File->desc().field(field);
+    char* bytes = static_cast<char*>(Me().File->buffer()) + f.offset;
+    std::memset(bytes, ' ', f.width);
+    std::memcpy(bytes, text.data(), std::min(text.size(), f.width));
+    ResetFromBuffer();
+}
+
+void BrowseClass::clearBuffer() {
+    std::memset(Me().File->buffer(), 0, Me().File->desc().recordSize);
+    for (const store::FieldDesc& f : Me().File->desc().fields) {
+        if (f.kind == store::FieldKind::Text)
+            std::memset(static_cast<char*>(Me().File->buffer()) + f.offset, ' ', f.width);
+    }
+}
+
+void BrowseClass::UpdateViewRecord() {
+    if (CurrentChoice < 1 || CurrentChoice > static_cast<int>(ListQueue.size())) {
+        clearBuffer();
+        return;
+    }
+    const std::string& at = ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition;
+    if (Me().TryReget(at) != Benign)
+        clearBuffer();
+}
+
+void BrowseClass::showRows() {
+    if (ListQueue.empty())
+        CurrentChoice = 0;
+    CurrentChoice =
+        std::clamp(CurrentChoice, ListQueue.empty() ? 0 : 1, static_cast<int>(ListQueue.size()));
+    std::vector<std::vector<FieldValue>> rows;
+    rows.reserve(ListQueue.size());
+    for (const Row& r : ListQueue)
+        rows.push_back(r.values);
+    if (Window != nullptr) {
+        if (ui::Control* list = Window->window().find(ListControlId)) {
+            list->setRowValues(rows);
+            list->setSelection(CurrentChoice);
+        }
+    }
+    UpdateViewRecord();
+    UpdateThumb();
+}
+
+void BrowseClass::ScrollOne(ui::EventKind kind) {
+    const bool down = kind == ui::EventKind::ScrollDown;
+    lastScroll_ = kind;
+    const int size = static_cast<int>(ListQueue.size());
+    if (down && CurrentChoice < size)
+        ++CurrentChoice;
+    else if (!down && CurrentChoice > 1)
+        --CurrentChoice;
+    else if (FileLoaded == 0 && size > 0) {
+        ItemsToFill = 1;
+        Fetch(down);
+    }
+    showRows();
+}
+
+void BrowseClass::ScrollPage(ui::EventKind kind) {
+    const bool down = kind == ui::EventKind::PageDown;
+    lastScroll_ = kind;
+    if (FileLoaded == 0) {
+        ItemsToFill = LastItems;
+        Fetch(down);
+        CurrentChoice += down ? ItemsToFill : -ItemsToFill;
+    } else {
+        CurrentChoice += down ? LastItems : -LastItems;
+    }
+    showRows();
+}
+
+void BrowseClass::ScrollEnd(ui::EventKind kind) {
+    const bool top = kind == ui::EventKind::ScrollTop;
+    lastScroll_ = kind;
+    if (FileLoaded == 0) {
+        ListQueue.clear();
+        atStart_ = atEnd_ = false;
+        ItemsToFill = LastItems;
+        Fetch(top);
+        (top ? atStart_ : atEnd_) = true;
+    }
+    CurrentChoice = top ? 1 : static_cast<int>(ListQueue.size());
+    showRows();
+}
+
+void BrowseClass::Drag(int percent) {
+    lastScroll_ = ui::EventKind::ScrollDrag;
+    if (percent <= 1)
+        return ScrollEnd(ui::EventKind::ScrollTop);
+    if (percent >= 100)
+        return ScrollEnd(ui::EventKind::ScrollBottom);
+    SortExtra* extra = currentExtra();
+    if (extra->thumb != nullptr && keyField() > 0) {
+        prepareThumb();
+        const std::string value = extra->thumb->GetValue(percent);
+        Locate(keyField(), value);
+        return;
+    }
+    if (FileLoaded != 0) {
+        CurrentChoice = percent * static_cast<int>(ListQueue.size()) / 100;
+        return showRows();
+    }
+    if (percent < 50)
+        ScrollPage(ui::EventKind::PageUp);
+    else if (percent > 50)
+        ScrollPage(ui::EventKind::PageDown);
+}
+
+int BrowseClass::keyField() const {
+    const int sort = GetSort();
+    if (sort < 1 || sort > static_cast<int>(extras_.size()))
+        return 0;
+    const int key = extras_[static_cast<size_t>(sort - 1)].key;
+    return key > 0 ? Me().GetField(key, 1) : 0;
+}
+
+// A step that needs limits takes them from the view's first and last records.
+void BrowseClass::prepareThumb() {
+    StepClass* step = currentExtra()->thumb;
+    const int field = keyField();
+    if (step == nullptr || !step->NeedsLimits() || field == 0)
+        return;
+    const store::FieldDesc& f = Me().File->desc().field(field);
+    const auto text = [&] {
+        return std::string(static_cast<const char*>(Me().File->buffer()) + f.offset, f.width);
+    };
+    const int saved = Me().SaveBuffer();
+    Reset(ResetAt::First);
+    const std::string first = Next() == Benign ? text() : std::string();
+    Reset(ResetAt::Last);
+    const std::string last = Previous() == Benign ? text() : std::string();
+    syncPos_.clear();
+    int handle = saved;
+    Me().RestoreBuffer(handle);
+    step->SetLimits(first, last);
+}
+
+std::string BrowseClass::SelectedKeyText(int field) const {
+    if (CurrentChoice < 1 || field < 1)
+        return {};
+    const store::FieldDesc& f = Me().File->desc().field(field);
+    if (f.kind != store::FieldKind::Text)
+        return {};
+    return std::string(static_cast<const char*>(Me().File->buffer()) + f.offset, f.width);
+}
+
+void BrowseClass::UpdateThumb() {
+    if (Window == nullptr || Window->window().find(ListControlId) == nullptr)
+        return;
+    int percent = 50;
+    const SortExtra* extra = GetSort() > 0 ? currentExtra() : nullptr;
+    if (FileLoaded != 0 && !ListQueue.empty()) {
+        percent = CurrentChoice * 100 / static_cast<int>(ListQueue.size());
+    } else if (extra != nullptr && extra->thumb != nullptr && keyField() > 0 && CurrentChoice > 0) {
+        prepareThumb();
+        percent = extra->thumb->GetPercentile(SelectedKeyText(keyField()));
+    } else if (atStart_ && CurrentChoice <= 1) {
+        percent = 0;
+    } else if (atEnd_ && CurrentChoice == static_cast<int>(ListQueue.size()) &&
+               lastScroll_ != ui::EventKind::ScrollUp && lastScroll_ != ui::EventKind::PageUp) {
+        percent = 100;
+    }
+    Window->window().control(ListControlId).setThumb(percent);
+}
+
+void BrowseClass::TakeVCRScroll(int button) {
+    switch (button) {
+        case ButtonLast:
+            return ScrollEnd(ui::EventKind::ScrollBottom);
+        case ButtonFirst:
+            return ScrollEnd(ui::EventKind::ScrollTop);
+        case ButtonNextPage:
+            return ScrollPage(ui::EventKind::PageDown);
+        case ButtonPreviousPage:
+            return ScrollPage(ui::EventKind::PageUp);
+        case ButtonNextRecord:
+            return ScrollOne(ui::EventKind::ScrollDown);
+        case ButtonPreviousRecord:
+            return ScrollOne(ui::EventKind::ScrollUp);
+        default:
+            break;
+    }
+}
+
+void BrowseClass::Ask(uint8_t request) {
+    VCRRequest = 0;
+    if (AskProcedure == 0 || Window == nullptr)
+        return;  // edit in place is not provided
+    for (;;) {
+        if (request == RequestInsert)
+            PrimeRecord();
+        else
+            UpdateViewRecord();
+        const uint8_t response = Window->Run(AskProcedure, request);
+        if (!ResetFromAsk(request, response))
+            break;
+    }
+    UpdateWindow();
+}
+
+bool BrowseClass::ResetFromAsk(uint8_t& request, uint8_t response) {
+    if (response == ResponseCompleted) {
+        Flush();
+        for (SortExtra& e : extras_) {
+            if (auto* s = dynamic_cast<StepStringClass*>(e.thumb))
+                s->ClearLimits();
+        }
+    }
+    if (response == ResponseCompleted && request == RequestDelete)
+        ResetQueue();  // the deleted row's place: the next record takes it
+    else if (response == ResponseCompleted)
+        fillFrom({}, Me().Position(), true);
+    else
+        ResetQueue();
+    const int vcr = std::exchange(VCRRequest, 0);
+    if (vcr == 0 || response != ResponseCompleted)
+        return false;
+    if (vcr == ButtonInsert || (vcr == ButtonNextRecord && request == RequestInsert)) {
+        request = RequestInsert;
+        return true;
+    }
+    const std::string from = CurrentChoice > 0
+                                 ? ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition
+                                 : std::string();
+    TakeVCRScroll(vcr);
+    const std::string to = CurrentChoice > 0
+                               ? ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition
+                               : std::string();
+    return !to.empty() && to != from;  // at the view's end the form is not reopened
+}
+
+BrowseTarget::Buttons BrowseClass::ListButtons() const {
+    return {.insert = InsertControl,
+            .change = ChangeControl,
+            .remove = DeleteControl,
+            .select = SelectControl};
+}
+
+void BrowseClass::UpdateWindow() {
+    if (Window == nullptr || !Window->window().isOpen())
+        return;
+    ui::Window& w = Window->window();
+    const bool row = CurrentChoice > 0;
+    for (ui::ControlId c : {ChangeControl, DeleteControl, PrintControl}) {
+        if (c && w.find(c) != nullptr)
+            w.control(c).setEnabled(row);
+    }
+    if (SelectControl && w.find(SelectControl) != nullptr) {
+        w.control(SelectControl).setEnabled(SelectingFlag && row);
+        w.control(SelectControl).setVisible(SelectingFlag || !HideSelect);
+    }
+    if (GetSort() > 0 && currentExtra()->locator != nullptr)
+        currentExtra()->locator->UpdateWindow();
+    UpdateThumb();
+    UpdateToolbarButtons();
+}
+
+void BrowseClass::UpdateToolbarButtons() {
+    if (Window->Toolbar != nullptr && toolbarTarget_ != nullptr &&
+        Window->Toolbar->ActiveTarget() == toolbarTarget_.get())
+        Window->Toolbar->DisplayButtons();
+}
+
+void BrowseClass::selectAndClose() {
+    if (CurrentChoice == 0)
+        return;
+    UpdateViewRecord();
+    Window->SetResponse(ResponseCompleted);
+}
+
+void BrowseClass::print() {
+    UpdateViewRecord();
+    Window->Run(PrintProcedure, RequestPrint);
+    ResetQueue();
+}
+
+bool BrowseClass::buttonUsable(ui::ControlId button) const {
+    const ui::Control* c = Window->window().find(button);
+    return c != nullptr && c->enabled() && c->visible();
+}
+
+std::vector<BrowseClass::PopupItem> BrowseClass::PopupItems() const {
+    struct Entry {
+        const char* text;
+        ui::ControlId button;
+        bool separatorBefore;
+        bool shown;
+    };
+    const Entry entries[] = {
+        {.text = "&Agregar", .button = InsertControl, .separatorBefore = false, .shown = true},
+        {.text = "&Cambiar", .button = ChangeControl, .separatorBefore = false, .shown = true},
+        {.text = "&Borrar", .button = DeleteControl, .separatorBefore = false, .shown = true},
+        {.text = "Im&primir", .button = PrintControl, .separatorBefore = false, .shown = true},
+        {.text = "&Elegir",
+         .button = SelectControl,
+         .separatorBefore = true,
+         .shown = SelectingFlag},
+        {.text = "&CajaHerramientas",
+         .button = ToolControl,
+         .separatorBefore = true,
+         .shown = true},
+    };
+    std::vector<PopupItem> items;
+    for (const Entry& e : entries) {
+        if (e.button && e.shown)
+            items.push_back({.text = e.text,
+                             .button = e.button,
+                             .enabled = buttonUsable(e.button),
+                             .separatorBefore = e.separatorBefore && !items.empty()});
+    }
+    return items;
+}
+
+Level BrowseClass::takeAccepted(ui::ControlId control) {
+    if (control == ListControlId) {  // double click or Enter on a row
+        if (SelectingFlag)
+            selectAndClose();
+        else if (ChangeControl && CurrentChoice > 0)
+            Ask(RequestChange);
+        return Benign;
+    }
+    if (control == InsertControl && InsertControl)
+        Ask(RequestInsert);
+    else if (control == ChangeControl && ChangeControl && CurrentChoice > 0)
+        Ask(RequestChange);
+    else if (control == DeleteControl && DeleteControl && CurrentChoice > 0)
+        Ask(RequestDelete);
+    else if (control == SelectControl && SelectControl)
+        selectAndClose();
+    else if (control == PrintControl && PrintControl && CurrentChoice > 0)
+        print();
+    else if (GetSort() > 0 && currentExtra()->locator != nullptr &&
+             currentExtra()->locator->Control == control)
+        currentExtra()->locator->TakeAccepted(Window->window().control(control).text());
+    UpdateWindow();
+    return Benign;
+}
+
+Level BrowseClass::takeAlertKey(ui::KeyCode key) {
+    if (key == ui::key::MouseLeft2)
+        return takeAccepted(ListControlId);
+    if (key == ui::key::Insert && InsertControl)
+        Ask(RequestInsert);
+    else if (key == ui::key::CtrlEnter && ChangeControl && CurrentChoice > 0)
+        Ask(RequestChange);
+    else if (key == ui::key::Delete && DeleteControl && CurrentChoice > 0)
+        Ask(RequestDelete);
+    else if (GetSort() > 0 && currentExtra()->locator != nullptr)
+        currentExtra()->locator->TakeKey(key);
+    UpdateWindow();
+    return Benign;
+}
+
+Level BrowseClass::takeListEvent(const ui::Event& event) {
+    using ui::EventKind;
+    switch (event.kind) {
+        case EventKind::ScrollUp:
+        case EventKind::ScrollDown:
+            ScrollOne(event.kind);
+            break;
+        case EventKind::PageUp:
+        case EventKind::PageDown:
+            ScrollPage(event.kind);
+            break;
+        case EventKind::ScrollTop:
+        case EventKind::ScrollBottom:
+            ScrollEnd(event.kind);
+            break;
+        case EventKind::ScrollDrag:
+            Drag(event.thumb);
+            break;
+        case EventKind::NewSelection:
+            CurrentChoice = Window->window().control(ListControlId).selection();
+            showRows();
+            break;
+        case EventKind::AlertKey:
+            return takeAlertKey(event.key);
+        case EventKind::Accepted:
+            return takeAccepted(event.control);
+        default:
+            return Benign;
+    }
+    UpdateWindow();
+    return Benign;
+}
+
+Level BrowseClass::TakeEvent(const ui::Event& event) {
+    if (event.control == ListControlId)
+        return takeListEvent(event);
+    if (event.kind == ui::EventKind::Accepted)
+        return takeAccepted(event.control);
+    return Benign;
+}
+
+}  // namespace vorda

@@ -1,0 +1,164 @@
+// BrowseClass: a view shown one page at a time in a list control.
+//
+// The list holds at most LastItems rows (the visible lines); each row keeps
+// its column values, its view position and its record's file position. The
+// view is read only at the page's edges:
+//
+//   ResetQueue   page refilled around the selected row (forwards, then
+//                backwards when the view ended before the page was full)
+//   Locate       page refilled from the key values in the buffer
+//   ScrollOne    selection moves; at an edge ONE record is read
+//   ScrollPage   a page is read; selection moves by the rows left unread
+//   ScrollEnd    page emptied and read from the view's start or end
+//   Drag         thumb: step value located, or top/bottom/page
+//
+// Invariants:
+//   1. ListQueue.size() <= LastItems; CurrentChoice is 0 only when empty.
+//   2. After every change the record buffer holds the selected row's record
+//      (UpdateViewRecord), or is cleared when the list is empty.
+//   3. syncPos_ is the position of the record the view read last, or empty
+//      when the view's cursor is anywhere else: an edge read reuses it and
+//      needs no re-positioning.
+// Edit in place and query-by-example are not provided.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/browsetarget.h"
+#include "framework/viewmanager.h"
+#include "platform/ui/binding.h"
+
+namespace vorda {
+
+class LocatorClass;
+class StepClass;
+class ToolbarClass;
+class ToolbarListBoxClass;
+class WindowManager;
+
+class BrowseClass : public ViewManager, public BrowseTarget {
+public:
+    struct Row {
+        std::vector<FieldValue> values;
+        std::string ViewPosition;
+        std::string filePosition;
+    };
+
+    // One item of the list's popup menu; it mimics its button.
+    struct PopupItem {
+        std::string text;
+        ui::ControlId button{};
+        bool enabled = false;
+        bool separatorBefore = false;
+    };
+
+    BrowseClass();
+    ~BrowseClass() override;
+
+    using ViewManager::Init;
+    void Init(ui::ControlId list, RelationManager* primary, WindowManager& window);
+    void Kill() override;
+    // A sort over `key` with its thumb step (may be null); returns its number.
+    int AddSortOrder(StepClass* thumb, int key);
+    // The locator of the last sort added.
+    void AddLocator(LocatorClass* locator);
+    // The next column's value, read from the record buffer.
+    void AddField(ui::Binding column);
+    void AddToolbarTarget(ToolbarClass& toolbar);
+    void SetAlerts();
+
+    using ViewManager::SetSort;
+    // Selects sort `number`; refills when it changed, when forced or before
+    // the first fill. True when it refilled.
+    bool SetSort(int number, bool force);
+    void ResetQueue();
+    // Refills from the key values now in the buffer, selecting the first
+    // record not below them.
+    void ResetFromBuffer();
+    // Puts `text` into key field `field` (other key parts lowest) and locates.
+    void Locate(int field, const std::string& text);
+    // Re-serves a finished form: refills and serves a pending VCRRequest.
+    // True when the form must be called again with `request`.
+    bool ResetFromAsk(uint8_t& request, uint8_t response);
+    void Ask(uint8_t request);
+
+    void Fetch(bool forward);
+    void ScrollOne(ui::EventKind kind);
+    void ScrollPage(ui::EventKind kind);
+    void ScrollEnd(ui::EventKind kind);
+    void Drag(int percent);
+    void TakeVCRScroll(int button);
+
+    void UpdateViewRecord();
+    void UpdateThumb();
+    void UpdateToolbarButtons();
+    // The popup menu's items, in order, for the buttons the list has.
+    std::vector<PopupItem> PopupItems() const;
+    size_t Records() const { return ListQueue.size(); }
+    // Text of field `field` of the selected row's record (raw bytes).
+    std::string SelectedKeyText(int field) const;
+
+    // BrowseTarget
+    Level TakeEvent(const ui::Event& event) override;
+    bool NeedsRefresh() override { return false; }
+    void ResetSort(bool force) override;
+    void UpdateWindow() override;
+    ui::ControlId ListControl() const override { return ListControlId; }
+    Buttons ListButtons() const override;
+    bool Selecting() const override { return SelectingFlag; }
+
+    std::deque<Row> ListQueue;
+    ui::ControlId ListControlId{};
+    int CurrentChoice = 0;
+    int ItemsToFill = 0;
+    int LastItems = 10;
+    uint8_t FileLoaded = 0;
+    bool Loaded = false;
+    bool AllowUnfilled = false;
+    ui::ControlId InsertControl{}, ChangeControl{}, DeleteControl{}, SelectControl{};
+    ui::ControlId PrintControl{}, ToolControl{};
+    uint16_t AskProcedure = 0;
+    uint16_t PrintProcedure = 0;
+    bool SelectingFlag = false;
+    bool HideSelect = false;
+    WindowManager* Window = nullptr;
+
+private:
+    struct SortExtra {
+        StepClass* thumb = nullptr;
+        LocatorClass* locator = nullptr;
+        int key = 0;
+    };
+
+    void checkSort(int number) const;
+    SortExtra* currentExtra();
+    int readRows(bool forward, const std::string& skip);
+    Row makeRow();
+    void fillFrom(const std::string& keepView, const std::string& keepFile, bool fromBuffer);
+    int findRow(const std::string& viewPos, const std::string& filePos) const;
+    void showRows();
+    void clearBuffer();
+    void prepareThumb();
+    int keyField() const;
+    Level takeListEvent(const ui::Event& event);
+    Level takeAlertKey(ui::KeyCode key);
+    Level takeAccepted(ui::ControlId control);
+    void selectAndClose();
+    void print();
+    bool buttonUsable(ui::ControlId button) const;
+
+    std::vector<SortExtra> extras_;
+    std::vector<ui::Binding> columns_;
+    std::unique_ptr<ToolbarListBoxClass> toolbarTarget_;
+    std::string syncPos_;
+    ui::EventKind lastScroll_ = ui::EventKind::ScrollDown;
+    bool atStart_ = false;
+    bool atEnd_ = false;
+    int savedBuffer_ = 0;
+};
+
+}  // namespace vorda
