@@ -1,6 +1,7 @@
 // MAIN: the frame procedure, its menu procedures and the toolbar relay.
 #include "app/main_frame.h"
 
+#include "agents/agentes.h"
 #include "app/acercade.h"
 #include "app/appglobals.h"
 #include "app/childthreads.h"
@@ -16,9 +17,9 @@ namespace vorda {
 
 namespace {
 
-// Menu items that start a procedure on a new thread. The agent list, the
-// declaration list and the file reorganisation are not part of the program
-// yet: their items do nothing visible.
+// Menu items that start a procedure on a new thread. The declaration list
+// and the file reorganisation are not part of the program yet: their items
+// do nothing visible.
 struct MenuProcedure {
     MainCtl item;
     void (*procedure)();
@@ -27,7 +28,7 @@ struct MenuProcedure {
 
 constexpr MenuProcedure menuProcedures[] = {
     {.item = MainCtl::ReorganizarArchivos, .procedure = nullptr, .stackBytes = SmallStack},
-    {.item = MainCtl::Agentes, .procedure = nullptr, .stackBytes = BrowseStack},
+    {.item = MainCtl::Agentes, .procedure = &AGENTES, .stackBytes = BrowseStack},
     {.item = MainCtl::Declaraciones, .procedure = nullptr, .stackBytes = BrowseStack},
     {.item = MainCtl::AcercaDe, .procedure = &ACERCADE, .stackBytes = SmallStack},
 };

@@ -1,6 +1,8 @@
 // The registry of the program's frame and named procedures.
 #include "app/procedures.h"
 
+#include "agents/agentes.h"
+#include "agents/agentes_elegir.h"
 #include "agents/agentes_ficha.h"
 #include "app/acercade.h"
 #include "app/childthreads.h"
@@ -33,6 +35,8 @@ struct NamedProcedure {
 };
 
 constexpr NamedProcedure namedProcedures[] = {
+    {.name = "AGENTES", .procedure = &AGENTES, .stackBytes = BrowseStack},
+    {.name = "AGENTES:ELEGIR", .procedure = &AGENTES_ELEGIR, .stackBytes = BrowseStack},
     {.name = "AGENTES:FICHA", .procedure = &agentesFichaAsFromList, .stackBytes = BrowseStack},
     {.name = "ACERCADE", .procedure = &ACERCADE, .stackBytes = SmallStack},
 };

@@ -11,8 +11,11 @@ show windows
 menu "&Ayuda" "&Acerca de..."
 key "DIRECCION GENERAL DE TOLMAS" DoubleClick
 show windows
-# Menu items without a procedure yet do nothing visible.
+# "Agentes" opens the register of agents on a thread of its own.
 menu "&Tablas" "Agentes"
+show windows
+close
+# Menu items without a procedure yet do nothing visible.
 menu "&Tablas" "Declaraciones Juradas"
 menu "&Archivo" "&Reorganizar Archivos"
 show windows
