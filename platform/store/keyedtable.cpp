@@ -227,6 +227,15 @@ int KeyedTable::requireWritable() const {
                      : Ok;
 }
 
+// The file is open for writing and has a current record to rewrite or delete.
+int KeyedTable::requireWritableCurrent() const {
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    if (int code = requireWritable(); code != Ok)
+        return code;
+    return current_.valid ? Ok : DriverError::fail(RecordNotFound);
+}
+
 int KeyedTable::keyNumber(int key) const {
     return key >= 0 && key <= layout_.keyCount()
                ? Ok
@@ -362,12 +371,8 @@ int KeyedTable::add() {
 }
 
 int KeyedTable::put() {
-    if (int code = requireOpen(); code != Ok)
+    if (int code = requireWritableCurrent(); code != Ok)
         return code;
-    if (int code = requireWritable(); code != Ok)
-        return code;
-    if (!current_.valid)
-        return DriverError::fail(RecordNotFound);
     if (int code = prepared(update_, [&] { return layout_.updateSql(schema_); }); code != Ok)
         return code;
     if (int code = layout_.bindRecord(update_, 1, record()); code != Ok) {
@@ -390,12 +395,8 @@ int KeyedTable::put() {
 }
 
 int KeyedTable::erase() {
-    if (int code = requireOpen(); code != Ok)
+    if (int code = requireWritableCurrent(); code != Ok)
         return code;
-    if (int code = requireWritable(); code != Ok)
-        return code;
-    if (!current_.valid)
-        return DriverError::fail(RecordNotFound);
     const auto sql = [&] {
         return "DELETE FROM " + layout_.table(schema_) + " WHERE id = ?1 AND version = ?2";
     };

@@ -113,6 +113,7 @@ private:
     }
     int prepareNow(Statement& st, const std::string& sql);
     int requireWritable() const;
+    int requireWritableCurrent() const;
     int readOne(Statement& st);
     int keyNumber(int key) const;
     int rebuildWhileOpen();

@@ -75,6 +75,14 @@ Control* UserInput::usableControl(Window& w, ControlId number, InputResult& resu
     return c;
 }
 
+// The usable window and control an input is aimed at; nullptr (with `result`
+// saying why) when either is missing, blocked or disabled.
+Control* UserInput::usableTarget(WindowId window, ControlId control, Window*& w,
+                                 InputResult& result) const {
+    w = usableWindow(window, result);
+    return w ? usableControl(*w, control, result) : nullptr;
+}
+
 InputResult UserInput::refused() {
     runtime_.backend().beep();
     return InputResult::KeyRefused;
@@ -84,8 +92,8 @@ InputResult UserInput::refused() {
 
 InputResult UserInput::focus(WindowId window, ControlId control) {
     InputResult r = InputResult::Done;
-    Window* w = usableWindow(window, r);
-    Control* c = w ? usableControl(*w, control, r) : nullptr;
+    Window* w = nullptr;
+    Control* c = usableTarget(window, control, w, r);
     if (c == nullptr)
         return r;
     if (!c->focusable())
@@ -239,8 +247,8 @@ InputResult UserInput::spinStep(Window& w, Control& c, int step) {
 
 InputResult UserInput::type(WindowId window, ControlId control, std::string_view keys) {
     InputResult r = InputResult::Done;
-    Window* w = usableWindow(window, r);
-    Control* c = w ? usableControl(*w, control, r) : nullptr;
+    Window* w = nullptr;
+    Control* c = usableTarget(window, control, w, r);
     if (c == nullptr)
         return r;
     if (!c->editable())
@@ -253,8 +261,8 @@ InputResult UserInput::type(WindowId window, ControlId control, std::string_view
 
 InputResult UserInput::edit(WindowId window, ControlId control, std::string text, size_t caret) {
     InputResult r = InputResult::Done;
-    Window* w = usableWindow(window, r);
-    Control* c = w ? usableControl(*w, control, r) : nullptr;
+    Window* w = nullptr;
+    Control* c = usableTarget(window, control, w, r);
     if (c == nullptr)
         return r;
     if (!c->editable())
@@ -276,8 +284,8 @@ InputResult UserInput::leave(WindowId window) {
 
 InputResult UserInput::press(WindowId window, ControlId control) {
     InputResult r = InputResult::Done;
-    Window* w = usableWindow(window, r);
-    Control* c = w ? usableControl(*w, control, r) : nullptr;
+    Window* w = nullptr;
+    Control* c = usableTarget(window, control, w, r);
     if (c == nullptr)
         return r;
     if (c->kind() == ControlKind::MenuItem || c->kind() == ControlKind::ToolButton) {
@@ -292,8 +300,8 @@ InputResult UserInput::press(WindowId window, ControlId control) {
 
 InputResult UserInput::choose(WindowId window, ControlId control, std::string_view value) {
     InputResult r = InputResult::Done;
-    Window* w = usableWindow(window, r);
-    Control* c = w ? usableControl(*w, control, r) : nullptr;
+    Window* w = nullptr;
+    Control* c = usableTarget(window, control, w, r);
     if (c == nullptr)
         return r;
     switch (c->kind()) {

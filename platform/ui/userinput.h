@@ -73,6 +73,8 @@ public:
 private:
     Window* usableWindow(WindowId id, InputResult& result) const;
     Control* usableControl(Window& w, ControlId number, InputResult& result) const;
+    Control* usableTarget(WindowId window, ControlId control, Window*& w,
+                          InputResult& result) const;
     InputResult defaultKey(Window& w, Control& c, KeyCode key);
     InputResult enterKey(Window& w, Control& c);
     InputResult listKey(Window& w, Control& c, KeyCode key);
