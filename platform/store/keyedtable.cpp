@@ -182,17 +182,21 @@ int KeyedTable::close() {
     return Ok;
 }
 
+// Takes the file's lock alone (waiting as a pending "Recover=" asks), for
+// work that replaces or rebuilds the file while nobody has it open.
+int KeyedTable::lockExclusively(std::unique_ptr<LockFile>* lock) {
+    const int wait = std::exchange(recoverSeconds_, 0);
+    return LockFile::acquire(path_, LockFile::Mode::Exclusive, true, wait, lock);
+}
+
 int KeyedTable::create() {
     if (open_)
         return DriverError::fail(AlreadyOpen);
     if (int code = checkPath(false); code != Ok)
         return code;
     std::unique_ptr<LockFile> lock;
-    const int wait = std::exchange(recoverSeconds_, 0);
-    if (int code = LockFile::acquire(path_, LockFile::Mode::Exclusive, true, wait, &lock);
-        code != Ok) {
+    if (int code = lockExclusively(&lock); code != Ok)
         return code;
-    }
     return TableBuilder(layout_).create(path_, owner_);
 }
 
@@ -453,11 +457,8 @@ int KeyedTable::buildKeys() {
     if (int code = checkPath(true); code != Ok)
         return code;
     std::unique_ptr<LockFile> lock;
-    const int wait = std::exchange(recoverSeconds_, 0);
-    if (int code = LockFile::acquire(path_, LockFile::Mode::Exclusive, true, wait, &lock);
-        code != Ok) {
+    if (int code = lockExclusively(&lock); code != Ok)
         return code;
-    }
     return TableBuilder(layout_).rebuildKeys(path_, owner_);
 }
 

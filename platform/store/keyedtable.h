@@ -114,6 +114,7 @@ private:
     int prepareNow(Statement& st, const std::string& sql);
     int requireWritable() const;
     int requireWritableCurrent() const;
+    int lockExclusively(std::unique_ptr<LockFile>* lock);
     int readOne(Statement& st);
     int keyNumber(int key) const;
     int rebuildWhileOpen();
