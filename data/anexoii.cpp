@@ -52,6 +52,8 @@ store::TableDesc makeDesc() {
                   .description = "Por DDJJ",
                   .components = {{.field = A2_F::AGENTE_PERIODO}},
                   .unique = false}},
+        // A declaration's lines are read, totalled and written out together.
+        .clusterKey = 1,
     };
 }
 

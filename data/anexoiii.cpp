@@ -48,6 +48,8 @@ store::TableDesc makeDesc() {
                   .description = "Por DDJJ",
                   .components = {{.field = A3_F::AGENTE_PERIODO}},
                   .unique = false}},
+        // A declaration's lines are read, totalled and written out together.
+        .clusterKey = 1,
     };
 }
 

@@ -44,8 +44,8 @@ struct Line {
     Date FECHA_REGISTRO;
 };
 
-const TableDesc& lineDesc() {
-    static const TableDesc d{
+TableDesc lineDesc() {
+    return TableDesc{
         .name = "ANEXOII",
         .prefix = "A2",
         .fileName = "Bench.tps",
@@ -70,8 +70,8 @@ const TableDesc& lineDesc() {
         .keys = {{.name = "A2:ANEXOII",
                   .description = "Por DDJJ",
                   .components = {{.field = 1}},
-                  .unique = false}}};
-    return d;
+                  .unique = false}},
+        .clusterKey = 1};
 }
 
 void fill(Line& l, int i) {
@@ -183,8 +183,14 @@ int main(int argc, char** argv) {
     if (::mkdtemp(pattern.data()) == nullptr)
         return 1;
     std::filesystem::current_path(pattern);
+    // STORE_BENCH_LAYOUT=plain keeps the rows in file order, for comparison.
+    TableDesc desc = lineDesc();
+    const char* layout = std::getenv("STORE_BENCH_LAYOUT");
+    if (layout != nullptr && std::string_view(layout) == "plain")
+        desc.clusterKey = 0;
+    std::printf("rows kept %s\n", desc.clusterKey ? "in key order" : "in file order");
     Line line;
-    auto file = makeKeyedTable(lineDesc(), &line);
+    auto file = makeKeyedTable(desc, &line);
     file->setOwner("BENCHOWNER12");
     if (file->create() != Ok || file->open(0x42) != Ok)
         return 1;

@@ -34,7 +34,8 @@ sqlite3* openMain(const std::filesystem::path& path) {
     if (::access(dir.c_str(), W_OK) != 0)
         return nullptr;
     sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI;
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK ||
         sqlite3_db_readonly(db, "main") != 0) {
         sqlite3_close_v2(db);

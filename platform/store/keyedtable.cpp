@@ -139,8 +139,9 @@ int KeyedTable::probeKeys() {
                 order +=
                     (order.empty() ? "" : ", ") + layout_.expression(e) + (desc ? " DESC" : "");
             }
-            const std::string sql = "SELECT 1 FROM " + table + " INDEXED BY " + sqlName(key.index) +
-                                    " ORDER BY " + order + " LIMIT 1";
+            const std::string by = key.ownIndex ? " INDEXED BY " + sqlName(key.index) : "";
+            const std::string sql =
+                "SELECT 1 FROM " + table + by + " ORDER BY " + order + " LIMIT 1";
             if (int code = probe(sql); code != Ok)
                 return code;
         }
@@ -365,12 +366,20 @@ int KeyedTable::add() {
         insert_.reset();
         return code;
     }
-    const int rc = insert_.step();
+    // A clustered table returns the id it gave the record as a result row.
+    int rc = insert_.step();
+    int64_t id = 0;
+    if (rc == SQLITE_ROW) {
+        id = insert_.integerAt(0);
+        rc = insert_.step();
+    } else if (rc == SQLITE_DONE) {
+        id = sqlite3_last_insert_rowid(connection_->handle());
+    }
     insert_.reset();
     if (rc != SQLITE_DONE)
         return failSqlite(rc);
     connection_->noteWrite();
-    setCurrent(sqlite3_last_insert_rowid(connection_->handle()), 1);
+    setCurrent(id, 1);
     return Ok;
 }
 

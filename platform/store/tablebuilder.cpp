@@ -187,9 +187,6 @@ int TableBuilder::reindexInPlace(sqlite3* db, bool* damaged) const {
     return rc;
 }
 
-// Copies rows, meta entries (the owner verifier among them) and the id
-// sequence from the damaged file into the fresh one, reading the old table
-// without any of its indexes.
 // Statements that copy rows, meta entries (the owner verifier among them) and
 // the id sequence from schema `old` into main, in one transaction. The old
 // table is read without any of its indexes.
@@ -197,6 +194,18 @@ std::vector<std::string> TableBuilder::copyStatements() const {
     const std::string table = sqlName(layout_.desc().name);
     const std::string name = "'" + std::string(layout_.desc().name) + "'";
     const std::string sequence = "main.sqlite_sequence WHERE name = " + name;
+    if (layout_.clustered()) {
+        return {
+            "BEGIN",
+            "INSERT INTO main." + table + " SELECT * FROM old." + table + " NOT INDEXED",
+            "DELETE FROM main.vorda_meta",
+            "INSERT INTO main.vorda_meta SELECT * FROM old.vorda_meta WHERE name <> 'rebuild'",
+            "INSERT INTO main.vorda_meta VALUES ('rebuild', '0')",
+            "UPDATE main.vorda_sequence SET seq = max(seq, coalesce((SELECT max(seq) FROM "
+            "old.vorda_sequence), 0))",
+            "COMMIT",
+        };
+    }
     return {
         "BEGIN",
         "INSERT INTO main." + table + " SELECT * FROM old." + table + " NOT INDEXED ORDER BY id",

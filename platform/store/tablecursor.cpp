@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -199,11 +200,29 @@ int TableCursor::fetch(bool forward) {
                 return run(Query::All, forward, 0, limit);
             return fetchAround(forward, forward ? kLowestId : kHighestId, limit);
         case Anchor::Kind::Position:
+            if (seeksWithId())
+                return run(Query::After, forward, anchor_.id, limit);
             return fetchAround(forward, anchor_.id, limit);
-        case Anchor::Kind::Row:
-            return fetchAround(forward, forward ? anchor_.id + 1 : anchor_.id - 1, limit);
+        case Anchor::Kind::Row: {
+            const int64_t bound = forward ? anchor_.id + 1 : anchor_.id - 1;
+            if (seeksWithId())
+                return run(Query::After, forward, bound, limit);
+            return fetchAround(forward, bound, limit);
+        }
     }
     return Ok;
+}
+
+// True in the order a clustered table keeps its rows when every term is
+// ascending, as id is (a row value compares all its terms one way).
+bool TableCursor::seeksWithId() const {
+    const TableLayout& layout = table_.layout();
+    if (!layout.clustered() || order_.empty() ||
+        order_ != layout.key(layout.desc().clusterKey).terms) {
+        return false;
+    }
+    return std::none_of(order_.begin(), order_.end(),
+                        [](const OrderExpr& e) { return e.descending; });
 }
 
 // Ties of the anchor's values first (by id from `idBound`), then beyond them.
@@ -271,6 +290,8 @@ std::string TableCursor::sqlFor(Query query, bool forward) const {
         where.push_back((forward ? "id >= ?" : "id <= ?") + std::to_string(n + 1));
     } else if (query == Query::Beyond) {
         where.push_back(beyondCondition(forward));
+    } else if (query == Query::After) {
+        where.push_back(afterCondition(forward));
     }
     if (filter_)
         where.push_back("(" + filterSql_ + ")");
@@ -309,6 +330,19 @@ std::string TableCursor::beyondCondition(bool forward) const {
         sql += (i ? " OR (" : "(") + term + ")";
     }
     return "(" + sql + ")";
+}
+
+// Rows from the anchor's values and id bound on, in the order (inclusive).
+std::string TableCursor::afterCondition(bool forward) const {
+    const TableLayout& layout = table_.layout();
+    const int n = static_cast<int>(order_.size());
+    std::string left, right;
+    for (int i = 0; i < n; ++i) {
+        left += layout.expression(order_[static_cast<size_t>(i)]) + ", ";
+        right += "?" + std::to_string(i + 1) + ", ";
+    }
+    return "(" + left + "id)" + (forward ? " >= " : " <= ") + "(" + right + "?" +
+           std::to_string(n + 1) + ")";
 }
 
 void TableCursor::deliver(size_t row) {

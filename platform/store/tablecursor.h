@@ -12,7 +12,11 @@
 //     ties:    e1 = v1 AND ... AND en = vn AND id >= r   ORDER BY e..., id
 //     beyond:  (e1, ..., en) > (v1, ..., vn)             ORDER BY e..., id
 // (SQLite seeks a row value over the index columns but not over the trailing
-// rowid; equality on all columns plus an id range it does seek.) Backwards is
+// rowid; equality on all columns plus an id range it does seek.) In the order
+// a clustered table keeps its rows, id is a column of the primary key, and
+// one seek does:
+//     after:   (e1, ..., en, id) >= (v1, ..., vn, r)     ORDER BY e..., id
+// which also spares the per-row test of the ties' end. Backwards is
 // the mirror image. Mixed ascending and descending terms expand the row value
 // into its OR form. A filter is ANDed to every statement, its values bound.
 //
@@ -67,7 +71,10 @@ public:
     bool quickScan() const { return quickScan_; }
 
 private:
-    enum class Query { Ties, Beyond, All };
+    // After: rows from (v, r) on in one seek over values and id; only for
+    // the order the rows of a clustered table are kept in, where id is a
+    // column of the primary key.
+    enum class Query { Ties, Beyond, All, After };
     struct RowMeta {
         int64_t id;
         int64_t version;
@@ -92,6 +99,8 @@ private:
     int statement(Query query, bool forward, Statement** out);
     std::string sqlFor(Query query, bool forward) const;
     std::string beyondCondition(bool forward) const;
+    std::string afterCondition(bool forward) const;
+    bool seeksWithId() const;
     void bindQuery(Statement& st, Query query, int64_t idBound, int limit) const;
     void deliver(size_t row);
     void dropRows();
@@ -108,7 +117,7 @@ private:
     std::optional<FilterNode> filter_;
     std::vector<SqlValue> filterValues_;
     std::string filterSql_;
-    std::array<Statement, 6> statements_;
+    std::array<Statement, 8> statements_;
     uint64_t statementEpoch_ = 0;
     Anchor anchor_;
     bool anchorLazy_ = false;            // anchor_ values still to be taken from lastImage_

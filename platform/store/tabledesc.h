@@ -56,6 +56,10 @@ struct TableDesc {
     size_t recordLength;       // the record length of the layout (183 for AGENTES)
     std::vector<FieldDesc> fields;
     std::vector<KeyDesc> keys;
+    // The key (1-based) in whose order the rows themselves are kept, so that
+    // reading in that order is one sequential pass; 0: kept in file order.
+    // For the tables read mostly in one order by long runs (annex lines).
+    int clusterKey = 0;
 
     const FieldDesc& field(int number) const { return fields.at(static_cast<size_t>(number - 1)); }
     int fieldCount() const { return static_cast<int>(fields.size()); }

@@ -102,6 +102,7 @@ void TableLayout::addKeys() {
                      .descending = !comp.ascending});
             }
         }
+        key.ownIndex = key.unique || static_cast<int>(keys_.size()) + 1 != desc_->clusterKey;
         keys_.push_back(std::move(key));
     }
 }
@@ -159,23 +160,47 @@ std::string TableLayout::columnSql(const ColumnLayout& c) const {
 std::string TableLayout::indexSql(const KeyLayout& k, const std::string& schema) const {
     std::string sql = k.unique ? "CREATE UNIQUE INDEX " : "CREATE INDEX ";
     sql += sqlName(schema) + "." + sqlName(k.index) + " ON " + sqlName(desc_->name) + "(";
-    for (size_t i = 0; i < k.terms.size(); ++i) {
-        sql += (i ? ", " : "") + expression(k.terms[i]);
-        if (k.terms[i].descending)
+    sql += termList(k.terms);
+    return sql + (clustered() && !k.unique ? ", id)" : ")");
+}
+
+std::string TableLayout::termList(const std::vector<OrderExpr>& terms) const {
+    std::string sql;
+    for (size_t i = 0; i < terms.size(); ++i) {
+        sql += (i ? ", " : "") + expression(terms[i]);
+        if (terms[i].descending)
             sql += " DESC";
     }
-    return sql + ")";
+    return sql;
 }
 
 std::vector<std::string> TableLayout::createStatements(const std::string& schema) const {
+    const std::string name = sqlName(desc_->name);
     std::string table = "CREATE TABLE " + this->table(schema) +
-                        "(id INTEGER PRIMARY KEY AUTOINCREMENT, version INTEGER NOT NULL DEFAULT 1";
+                        (clustered() ? "(id INTEGER NOT NULL" : "(id INTEGER PRIMARY KEY AUTOINCREMENT") +
+                        ", version INTEGER NOT NULL DEFAULT 1";
     for (const ColumnLayout& c : columns_)
         table += ", " + columnSql(c);
-    std::vector<std::string> out{table + ")"};
-    for (const KeyLayout& k : keys_)
-        out.push_back(indexSql(k, schema));
-    return out;
+    if (!clustered())
+        return withIndexes({table + ")"}, schema);
+    table += ", PRIMARY KEY(" + termList(key(desc_->clusterKey).terms) + ", id)) WITHOUT ROWID";
+    const std::string s = sqlName(schema) + ".";
+    return withIndexes(
+        {table, "CREATE UNIQUE INDEX " + s + "vorda_id ON " + name + "(id)",
+         "CREATE TABLE " + s + "vorda_sequence(seq INTEGER NOT NULL)",
+         "INSERT INTO " + s + "vorda_sequence VALUES (0)",
+         "CREATE TRIGGER " + s + "vorda_next_id AFTER INSERT ON " + name +
+             " BEGIN UPDATE vorda_sequence SET seq = new.id WHERE seq < new.id; END"},
+        schema);
+}
+
+std::vector<std::string> TableLayout::withIndexes(std::vector<std::string> statements,
+                                                  const std::string& schema) const {
+    for (const KeyLayout& k : keys_) {
+        if (k.ownIndex)
+            statements.push_back(indexSql(k, schema));
+    }
+    return statements;
 }
 
 std::string TableLayout::selectList() const {
@@ -193,8 +218,9 @@ int TableLayout::boundColumnCount() const {
 }
 
 std::string TableLayout::insertSql(const std::string& schema) const {
-    std::string names = "version";
-    std::string values = "1";
+    std::string names = clustered() ? "id, version" : "version";
+    std::string values =
+        clustered() ? "(SELECT seq + 1 FROM " + sqlName(schema) + ".vorda_sequence), 1" : "1";
     int p = 1;
     for (const ColumnLayout& c : columns_) {
         names += ", " + sqlName(c.name);
@@ -204,7 +230,8 @@ std::string TableLayout::insertSql(const std::string& schema) const {
             values += ", ?" + std::to_string(p++);
         }
     }
-    return "INSERT INTO " + table(schema) + "(" + names + ") VALUES (" + values + ")";
+    return "INSERT INTO " + table(schema) + "(" + names + ") VALUES (" + values + ")" +
+           (clustered() ? " RETURNING id" : "");
 }
 
 std::string TableLayout::updateSql(const std::string& schema) const {
@@ -222,6 +249,8 @@ std::string TableLayout::updateSql(const std::string& schema) const {
 
 std::string TableLayout::signature() const {
     std::string s = "vorda-table 1|" + std::string(desc_->name);
+    if (clustered())
+        s += "|clustered:" + std::to_string(desc_->clusterKey);
     for (const ColumnLayout& c : columns_) {
         s += "|" + c.name + ":" + std::to_string(static_cast<int>(c.kind)) + ":" +
              std::to_string(c.width);

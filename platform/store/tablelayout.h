@@ -17,6 +17,18 @@
 // index, which keeps records with equal key values in the order they were
 // added.
 //
+// A clustered table (TableDesc::clusterKey) keeps its rows in the order of
+// that key instead: a WITHOUT ROWID table whose primary key is the key's
+// columns followed by id, so that a run of equal key values is read as one
+// sequential pass with no second lookup per row. Then
+//   - `id` is a plain column with a UNIQUE index `vorda_id` (file order,
+//     reading by position); ids come from the one-row table vorda_sequence,
+//     which a trigger advances on every insert, so that ids are never reused;
+//   - the cluster key has no index of its own unless it is unique (its index
+//     then only enforces uniqueness); every other non-unique index names id
+//     as its last column, which keeps equal values in the order they were
+//     added (the implicit tail of such an index is the primary key).
+//
 // Order expressions (OrderExpr) name one column in one form; a key is a list
 // of them. Values of a record are taken straight from the record buffer bytes,
 // either as stored (exact matches) or as a bound of a sequence, where a text
@@ -55,6 +67,7 @@ struct KeyLayout {
     std::string index;  // index name
     bool unique;
     std::vector<OrderExpr> terms;
+    bool ownIndex = true;  // false: the rows themselves are kept in this order
 };
 
 class TableLayout {
@@ -62,6 +75,7 @@ public:
     explicit TableLayout(const TableDesc& desc);
 
     const TableDesc& desc() const { return *desc_; }
+    bool clustered() const { return desc_->clusterKey > 0; }
     const std::vector<ColumnLayout>& columns() const { return columns_; }
     int keyCount() const { return static_cast<int>(keys_.size()); }
     const KeyLayout& key(int number) const { return keys_.at(static_cast<size_t>(number - 1)); }
@@ -77,6 +91,7 @@ public:
     std::string expression(const OrderExpr& e) const;
     std::vector<std::string> createStatements(const std::string& schema) const;
     std::string selectList() const;  // id, version, the columns
+    // Returns the new record's id as its one result row when clustered.
     std::string insertSql(const std::string& schema) const;
     std::string updateSql(const std::string& schema) const;  // ... WHERE id = ? AND version = ?
     int boundColumnCount() const;                            // parameters bindRecord fills
@@ -101,6 +116,9 @@ private:
     void addKeys();
     std::string columnSql(const ColumnLayout& c) const;
     std::string indexSql(const KeyLayout& k, const std::string& schema) const;
+    std::string termList(const std::vector<OrderExpr>& terms) const;
+    std::vector<std::string> withIndexes(std::vector<std::string> statements,
+                                         const std::string& schema) const;
     SqlValue numberOf(const char* record, const ColumnLayout& c) const;
 
     const TableDesc* desc_;

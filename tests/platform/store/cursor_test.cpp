@@ -33,7 +33,7 @@ FilterNode allOf(std::vector<FilterNode> children) {
             .children = std::move(children)};
 }
 
-class CursorTest : public StoreTest {
+class CursorTest : public LayoutTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
@@ -65,7 +65,7 @@ protected:
         cursor->startAtFirst();
         return readAll();
     }
-    Table t;
+    Table t{*GetParam()};
     std::unique_ptr<Cursor> cursor;
 };
 
@@ -77,47 +77,47 @@ protected:
     }
 };
 
-TEST_F(CursorFilter, equality_on_the_whole_declaration_key_is_a_range_of_it) {
+TEST_P(CursorFilter, equality_on_the_whole_declaration_key_is_a_range_of_it) {
     EXPECT_EQ(filtered(compare(F_DECL, CompareOp::Eq, "1/23.45.67820010300")),
               (Strings{"01", "03"}));
     cursor->startAtLast();
     EXPECT_EQ(readAll(false), (Strings{"03", "01"}));
 }
 
-TEST_F(CursorFilter, between_range_on_the_last_component) {
+TEST_P(CursorFilter, between_range_on_the_last_component) {
     const FilterNode f = allOf(
         {compare(F_AGENTE, CompareOp::Eq, "1/23.45.678"), compare(F_ANIO, CompareOp::Eq, "2001"),
          compare(F_MES, CompareOp::Ge, "03"), compare(F_MES, CompareOp::Le, "06")});
     EXPECT_EQ(filtered(f), (Strings{"01", "03", "05", "04"}));
 }
 
-TEST_F(CursorFilter, group_comparisons_compare_column_by_column) {
+TEST_P(CursorFilter, group_comparisons_compare_column_by_column) {
     EXPECT_EQ(filtered(compare(F_DECL, CompareOp::Gt, "1/23.45.67820010301")),
               (Strings{"04", "02", "06"}));
     EXPECT_EQ(filtered(compare(F_DECL, CompareOp::Ne, "1/23.45.67820010300")),
               (Strings{"05", "04", "02", "06"}));
 }
 
-TEST_F(CursorFilter, a_quote_in_a_value_is_data_not_sql) {
+TEST_P(CursorFilter, a_quote_in_a_value_is_data_not_sql) {
     EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "O'Brien")), (Strings{"02"}));
     EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "x' OR '1'='1")), (Strings{}));
 }
 
-TEST_F(CursorFilter, upper_compares_windows_1252_upper_case) {
+TEST_P(CursorFilter, upper_compares_windows_1252_upper_case) {
     EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "ÁLVARO", true)), (Strings{"03"}));
     EXPECT_EQ(filtered(compare(F_NOMBRE, CompareOp::Eq, "Álvaro")), (Strings{}));
     // CODIGO has no folded twin: the comparison goes through vorda_upper().
     EXPECT_EQ(filtered(compare(F_CODIGO, CompareOp::Eq, "01", true)), (Strings{"01"}));
 }
 
-TEST_F(CursorFilter, numbers_and_dates_compare_as_numbers) {
+TEST_P(CursorFilter, numbers_and_dates_compare_as_numbers) {
     EXPECT_EQ(filtered(compare(F_ORDEN, CompareOp::Lt, "2")), (Strings{"05", "06"}));
     EXPECT_EQ(filtered(compare(F_IMPORTE, CompareOp::Eq, "0.00")).size(), 6u);
     EXPECT_EQ(filtered(compare(F_FECHA, CompareOp::Gt, "01/01/2000")), (Strings{}));
     EXPECT_EQ(filtered(compare(F_FECHA, CompareOp::Eq, "0")).size(), 6u);
 }
 
-TEST_F(CursorFilter, bad_filters_are_refused_and_leave_the_old_one) {
+TEST_P(CursorFilter, bad_filters_are_refused_and_leave_the_old_one) {
     const FilterNode keep = compare(F_NOMBRE, CompareOp::Eq, "ana");
     ASSERT_EQ(cursor->setFilter(&keep), Ok);
     const FilterNode noField = compare(99, CompareOp::Eq, "x");
@@ -134,7 +134,7 @@ TEST_F(CursorFilter, bad_filters_are_refused_and_leave_the_old_one) {
 
 class CursorOrder : public CursorTest {};
 
-TEST_F(CursorOrder, descending_and_mixed_orders) {
+TEST_P(CursorOrder, descending_and_mixed_orders) {
     ASSERT_EQ(cursor->setOrder({{.field = F_ORDEN, .descending = true}}), Ok);
     cursor->startAtFirst();
     EXPECT_EQ(readAll(), (Strings{"01", "02", "03", "04", "05", "06"}));
@@ -151,7 +151,7 @@ TEST_F(CursorOrder, descending_and_mixed_orders) {
     EXPECT_EQ(cursor->setOrder({{.field = 99}}), FileSystemError);
 }
 
-TEST_F(CursorOrder, positions_restart_inclusively_even_after_a_delete) {
+TEST_P(CursorOrder, positions_restart_inclusively_even_after_a_delete) {
     ASSERT_EQ(cursor->setOrder({{.field = F_NOMBRE, .upper = true}}), Ok);
     cursor->startAtFirst();
     for (int i = 0; i < 3; ++i)
@@ -174,7 +174,7 @@ TEST_F(CursorOrder, positions_restart_inclusively_even_after_a_delete) {
     EXPECT_EQ(cursor->startAt(t.file->position(0)), FileSystemError);  // another order's position
 }
 
-TEST_F(CursorOrder, start_at_buffer_uses_the_order_values_in_the_buffer) {
+TEST_P(CursorOrder, start_at_buffer_uses_the_order_values_in_the_buffer) {
     ASSERT_EQ(cursor->setOrder({{.field = F_DECL}}), Ok);
     t.rec.setDecl("1/23.45.678", "2001", "06", "00");
     cursor->startAtBuffer();
@@ -186,7 +186,7 @@ TEST_F(CursorOrder, start_at_buffer_uses_the_order_values_in_the_buffer) {
     EXPECT_EQ(t.rec.CODIGO.str(), "05");
 }
 
-TEST_F(CursorOrder, quick_scan_gives_the_same_rows_in_both_directions) {
+TEST_P(CursorOrder, quick_scan_gives_the_same_rows_in_both_directions) {
     ASSERT_EQ(cursor->setOrder({{.field = F_NOMBRE, .upper = true}}), Ok);
     const FilterNode f = compare(F_CODIGO, CompareOp::Ne, "02");
     ASSERT_EQ(cursor->setFilter(&f), Ok);
@@ -205,7 +205,7 @@ TEST_F(CursorOrder, quick_scan_gives_the_same_rows_in_both_directions) {
     EXPECT_EQ(t.rec.CODIGO.str(), plain[1]);
 }
 
-TEST_F(CursorOrder, a_cursor_of_a_closed_file_fails_and_works_again_after_reopening) {
+TEST_P(CursorOrder, a_cursor_of_a_closed_file_fails_and_works_again_after_reopening) {
     cursor->startAtFirst();
     ASSERT_EQ(cursor->next(), Ok);
     ASSERT_EQ(t.file->close(), Ok);
@@ -217,6 +217,9 @@ TEST_F(CursorOrder, a_cursor_of_a_closed_file_fails_and_works_again_after_reopen
     t.file.reset();
     EXPECT_EQ(orphan->next(), FileSystemError);
 }
+
+INSTANTIATE_TEST_SUITE_P(Layouts, CursorFilter, bothLayouts(), layoutName);
+INSTANTIATE_TEST_SUITE_P(Layouts, CursorOrder, bothLayouts(), layoutName);
 
 }  // namespace
 }  // namespace vorda::store::test

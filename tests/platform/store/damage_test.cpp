@@ -43,7 +43,7 @@ void overwritePage(const char* file, long page, long pageSize) {
     f.write(garbage.data(), pageSize);
 }
 
-class DamagedKeys : public StoreTest {
+class DamagedKeys : public LayoutTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
@@ -71,10 +71,10 @@ protected:
         ASSERT_EQ(t.file->get(1), Ok);
         EXPECT_EQ(t.rec.ORDEN, 150);
     }
-    Table t;
+    Table t{*GetParam()};
 };
 
-TEST_F(DamagedKeys, an_overwritten_index_root_needs_rebuilding_then_rebuilds) {
+TEST_P(DamagedKeys, an_overwritten_index_root_needs_rebuilding_then_rebuilds) {
     const long root = std::stol(
         sqlOn("Prueba.tps", "SELECT rootpage FROM sqlite_schema WHERE name = 'key_NOMBRE'"));
     const long pageSize = std::stol(sqlOn("Prueba.tps", "PRAGMA page_size"));
@@ -88,14 +88,14 @@ TEST_F(DamagedKeys, an_overwritten_index_root_needs_rebuilding_then_rebuilds) {
     EXPECT_EQ(sqlOn("Prueba.tps", "PRAGMA integrity_check"), "ok");
 }
 
-TEST_F(DamagedKeys, a_marked_file_is_rebuilt_in_place) {
+TEST_P(DamagedKeys, a_marked_file_is_rebuilt_in_place) {
     sqlOn("Prueba.tps", "UPDATE vorda_meta SET value = '1' WHERE name = 'rebuild'");
     EXPECT_EQ(t.file->open(kShared), KeysNeedRebuild);
     ASSERT_EQ(t.file->buildKeys(), Ok);
     expectIntact();
 }
 
-TEST_F(DamagedKeys, build_keys_needs_the_file_closed_or_open_exclusively) {
+TEST_P(DamagedKeys, build_keys_needs_the_file_closed_or_open_exclusively) {
     ASSERT_EQ(t.file->open(kShared), Ok);
     EXPECT_EQ(t.file->buildKeys(), AccessDenied);
     ASSERT_EQ(t.file->close(), Ok);
@@ -103,12 +103,12 @@ TEST_F(DamagedKeys, build_keys_needs_the_file_closed_or_open_exclusively) {
     ASSERT_EQ(t.file->buildKeys(), Ok);
     ASSERT_EQ(t.add("NEW", "zz"), Ok);  // still open and usable
     ASSERT_EQ(t.file->close(), Ok);
-    Table other;
+    Table other(*GetParam());
     ASSERT_EQ(other.file->open(kShared), Ok);
     EXPECT_EQ(other.file->records(), 301);
 }
 
-TEST_F(DamagedKeys, ids_are_not_reused_after_a_rebuild_by_copy) {
+TEST_P(DamagedKeys, ids_are_not_reused_after_a_rebuild_by_copy) {
     ASSERT_EQ(t.file->open(kShared), Ok);
     t.rec.CODIGO.set("C1299");  // the last one added
     ASSERT_EQ(t.file->get(1), Ok);
@@ -123,6 +123,8 @@ TEST_F(DamagedKeys, ids_are_not_reused_after_a_rebuild_by_copy) {
     ASSERT_EQ(t.add("NEW", "x"), Ok);
     EXPECT_EQ(t.file->reget(gone), RecordNotFound);
 }
+
+INSTANTIATE_TEST_SUITE_P(Layouts, DamagedKeys, bothLayouts(), layoutName);
 
 class BadInput : public StoreTest {};
 

@@ -8,6 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <thread>
@@ -202,9 +203,16 @@ TEST_F(KeyedTableRecords, writes_through_a_read_only_open_are_access_denied) {
     EXPECT_EQ(t.file->erase(), AccessDenied);
 }
 
-class KeyedTableSequence : public KeyedTableRecords {};
+class KeyedTableSequence : public LayoutTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        ASSERT_EQ(t.createOpen(), Ok);
+    }
+    Table t{*GetParam()};
+};
 
-TEST_F(KeyedTableSequence, equal_keys_keep_insertion_order_both_ways) {
+TEST_P(KeyedTableSequence, equal_keys_keep_insertion_order_both_ways) {
     ASSERT_EQ(t.add("1", "perez"), Ok);
     ASSERT_EQ(t.add("2", "GOMEZ"), Ok);
     ASSERT_EQ(t.add("3", "Perez"), Ok);
@@ -218,7 +226,7 @@ TEST_F(KeyedTableSequence, equal_keys_keep_insertion_order_both_ways) {
     EXPECT_EQ(t.readAll(false), (Strings{"5", "3", "1", "4", "2"}));
 }
 
-TEST_F(KeyedTableSequence, set_key_starts_at_the_buffer_values) {
+TEST_P(KeyedTableSequence, set_key_starts_at_the_buffer_values) {
     for (const char* c : {"10", "20", "30", "40"})
         ASSERT_EQ(t.add(c, "x"), Ok);
     t.rec.CODIGO.set("25");
@@ -235,7 +243,7 @@ TEST_F(KeyedTableSequence, set_key_starts_at_the_buffer_values) {
     EXPECT_EQ(t.rec.CODIGO.str(), "30");
 }
 
-TEST_F(KeyedTableSequence, end_of_file_then_previous_reads_the_last_record) {
+TEST_P(KeyedTableSequence, end_of_file_then_previous_reads_the_last_record) {
     for (const char* c : {"1", "2", "3"})
         ASSERT_EQ(t.add(c, "x"), Ok);
     ASSERT_EQ(t.file->setKey(0), Ok);
@@ -244,7 +252,7 @@ TEST_F(KeyedTableSequence, end_of_file_then_previous_reads_the_last_record) {
     EXPECT_EQ(t.rec.CODIGO.str(), "3");
 }
 
-TEST_F(KeyedTableSequence, declaration_key_sorts_month_03_before_10_and_by_parts) {
+TEST_P(KeyedTableSequence, declaration_key_sorts_month_03_before_10_and_by_parts) {
     ASSERT_EQ(t.add("a", "", 0, "1/23.45.67820011000"), Ok);
     ASSERT_EQ(t.add("b", "", 0, "1/23.45.67820010301"), Ok);
     ASSERT_EQ(t.add("c", "", 0, "1/23.45.67820010300"), Ok);
@@ -259,7 +267,7 @@ TEST_F(KeyedTableSequence, declaration_key_sorts_month_03_before_10_and_by_parts
     EXPECT_EQ(t.readAll(), (Strings{"d", "e", "c", "b", "a"}));
 }
 
-TEST_F(KeyedTableSequence, no_case_key_orders_accented_letters_after_plain_ones) {
+TEST_P(KeyedTableSequence, no_case_key_orders_accented_letters_after_plain_ones) {
     for (auto [c, n] : {std::pair{"1", "ñandú"},
                         {"2", "Ángel"},
                         {"3", "ZORRO"},
@@ -277,7 +285,7 @@ TEST_F(KeyedTableSequence, no_case_key_orders_accented_letters_after_plain_ones)
     EXPECT_EQ(t.rec.CODIGO.str(), "1");
 }
 
-TEST_F(KeyedTableSequence, highest_and_lowest_fill_bound_every_stored_text) {
+TEST_P(KeyedTableSequence, highest_and_lowest_fill_bound_every_stored_text) {
     ASSERT_EQ(t.add("b", ""), Ok);  // blank sorts first
     ASSERT_EQ(t.add("y", "ÿÿÿ"), Ok);
     ASSERT_EQ(t.add("e", "€uro"), Ok);  // Windows-1252 0x80: above ÿ in stored order
@@ -292,7 +300,7 @@ TEST_F(KeyedTableSequence, highest_and_lowest_fill_bound_every_stored_text) {
     EXPECT_EQ(t.rec.CODIGO.str(), "b");
 }
 
-TEST_F(KeyedTableSequence, positions_restart_inclusively_even_after_a_delete) {
+TEST_P(KeyedTableSequence, positions_restart_inclusively_even_after_a_delete) {
     for (const char* c : {"1", "2", "3", "4"})
         ASSERT_EQ(t.add(c, "mismo"), Ok);
     t.rec.CODIGO.set("3");
@@ -317,7 +325,7 @@ TEST_F(KeyedTableSequence, positions_restart_inclusively_even_after_a_delete) {
     EXPECT_EQ(t.file->resetTo(2, "garbage"), FileSystemError);
 }
 
-TEST_F(KeyedTableSequence, quick_scan_reads_the_same_and_sees_own_writes) {
+TEST_P(KeyedTableSequence, quick_scan_reads_the_same_and_sees_own_writes) {
     Transaction tx;
     ASSERT_EQ(tx.begin({t.file.get()}, 5), Ok);
     for (int i = 0; i < 1200; ++i)
@@ -334,13 +342,74 @@ TEST_F(KeyedTableSequence, quick_scan_reads_the_same_and_sees_own_writes) {
     ASSERT_EQ(t.file->setKey(1), Ok);
     ASSERT_EQ(t.file->next(), Ok);
     ASSERT_EQ(t.rec.CODIGO.str(), "100000");
-    Table other;
+    Table other(*GetParam());
     ASSERT_EQ(other.file->open(kShared), Ok);
     other.rec.CODIGO.set("100001");
     ASSERT_EQ(other.file->get(1), Ok);
     ASSERT_EQ(other.file->erase(), Ok);
     ASSERT_EQ(t.file->next(), Ok);
     EXPECT_EQ(t.rec.CODIGO.str(), "100002");
+}
+
+TEST_P(KeyedTableSequence, ids_are_never_reused_and_a_changed_key_moves_the_record) {
+    ASSERT_EQ(t.add("1", "", 0, "2/00.00.00020010100"), Ok);
+    ASSERT_EQ(t.add("2", "", 0, "1/00.00.00020010100"), Ok);
+    ASSERT_EQ(t.add("3", "", 0, "3/00.00.00020010100"), Ok);
+    t.rec.CODIGO.set("3");  // the last one added: the highest id
+    ASSERT_EQ(t.file->get(1), Ok);
+    const std::string gone = t.file->position(0);
+    ASSERT_EQ(t.file->erase(), Ok);
+    ASSERT_EQ(t.add("4", "", 0, "0/00.00.00020010100"), Ok);
+    EXPECT_EQ(t.file->reget(gone), RecordNotFound);
+    // Record 1 moves to the end of the declaration order, keeps its place in file order.
+    t.rec.CODIGO.set("1");
+    ASSERT_EQ(t.file->get(1), Ok);
+    const std::string place = t.file->position(0);
+    t.rec.setDecl("9/00.00.000", "2001", "01", "00");
+    ASSERT_EQ(t.file->put(), Ok);
+    t.rec.DECL.ref().fillLow();
+    ASSERT_EQ(t.file->setKey(3), Ok);
+    EXPECT_EQ(t.readAll(), (Strings{"4", "2", "1"}));
+    ASSERT_EQ(t.file->setKey(0), Ok);
+    EXPECT_EQ(t.readAll(), (Strings{"1", "2", "4"}));
+    ASSERT_EQ(t.file->reget(place), Ok);
+    EXPECT_EQ(t.rec.CODIGO.str(), "1");
+}
+
+TEST_P(KeyedTableSequence, a_run_of_equal_keys_reads_alike_in_pages_both_ways_and_from_a_position) {
+    Transaction tx;
+    ASSERT_EQ(tx.begin({t.file.get()}, 5), Ok);
+    ASSERT_EQ(t.add("A", "", 0, "1/00.00.00020010100"), Ok);
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_EQ(t.add(std::to_string(10000 + i), "", i, "5/00.00.00020010100"), Ok);
+    ASSERT_EQ(t.add("Z", "", 0, "9/00.00.00020010100"), Ok);
+    ASSERT_EQ(tx.commit(), Ok);
+    t.rec.DECL.ref().fillLow();
+    ASSERT_EQ(t.file->setKey(3), Ok);
+    const Strings plain = t.readAll();
+    ASSERT_EQ(plain.size(), 5002u);
+    EXPECT_EQ(plain[1], "10000");
+    EXPECT_EQ(plain[5000], "14999");
+    ASSERT_EQ(t.file->send("QUICKSCAN=on"), Ok);
+    t.rec.DECL.ref().fillLow();
+    ASSERT_EQ(t.file->setKey(3), Ok);
+    EXPECT_EQ(t.readAll(), plain);
+    t.rec.DECL.ref().fillHigh();
+    ASSERT_EQ(t.file->setKey(3), Ok);
+    Strings back = t.readAll(false);
+    std::reverse(back.begin(), back.end());
+    EXPECT_EQ(back, plain);
+    // From a position in the middle of the run, both ways, inclusively.
+    t.rec.CODIGO.set("12500");
+    ASSERT_EQ(t.file->get(1), Ok);
+    const std::string middle = t.file->position(3);
+    ASSERT_EQ(t.file->resetTo(3, middle), Ok);
+    EXPECT_EQ(t.readAll().size(), 2501u);  // 12500..14999 and Z
+    ASSERT_EQ(t.file->resetTo(3, middle), Ok);
+    const Strings before = t.readAll(false);
+    ASSERT_EQ(before.size(), 2502u);  // 12500..10000 and A
+    EXPECT_EQ(before.front(), "12500");
+    EXPECT_EQ(before.back(), "A");
 }
 
 // CPU seconds spent by `n` reads of next(); false if one failed.
@@ -355,7 +424,7 @@ double cpuSecondsFor(File& f, int n) {
     return static_cast<double>(b.tv_sec - a.tv_sec) + (b.tv_nsec - a.tv_nsec) * 1e-9;
 }
 
-TEST_F(KeyedTableSequence, reading_a_long_run_of_equal_keys_costs_the_same_at_its_end) {
+TEST_P(KeyedTableSequence, reading_a_long_run_of_equal_keys_costs_the_same_at_its_end) {
     constexpr int kRows = 24000;
     constexpr int kSample = 2000;
     t.rec.setDecl("1/23.45.678", "2001", "03", "00");
@@ -378,6 +447,8 @@ TEST_F(KeyedTableSequence, reading_a_long_run_of_equal_keys_costs_the_same_at_it
     // reads about ten times dearer than the first ones.
     EXPECT_LT(last, 3 * first + 0.05);
 }
+
+INSTANTIATE_TEST_SUITE_P(Layouts, KeyedTableSequence, bothLayouts(), layoutName);
 
 }  // namespace
 }  // namespace vorda::store::test

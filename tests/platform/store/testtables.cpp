@@ -68,6 +68,15 @@ const TableDesc& pruebaDesc() {
     return d;
 }
 
+const TableDesc& pruebaClusteredDesc() {
+    static const TableDesc d = [] {
+        TableDesc c = pruebaDesc();
+        c.clusterKey = 3;
+        return c;
+    }();
+    return d;
+}
+
 const TableDesc& declDesc() {
     static const TableDesc d = makeDesc("DECL", "DEC", "Decl.tps", {declKey(true)});
     return d;

@@ -54,6 +54,8 @@ enum RecField {
 };
 
 const TableDesc& pruebaDesc();  // keys: 1 CODIGO (unique), 2 NOMBRE (noCase, dups), 3 DECL (dups)
+// PRUEBA with its rows kept in the order of key 3 (same name, file and keys).
+const TableDesc& pruebaClusteredDesc();
 const TableDesc& declDesc();    // key 1 DECL unique
 const TableDesc& lineaDesc();   // key 1 DECL dups
 const TableDesc& extraDesc();   // key 1 DECL dups
@@ -86,5 +88,15 @@ protected:
     std::filesystem::path dir_;
     std::filesystem::path previous_;
 };
+
+// A test run once for each way of keeping PRUEBA's rows; GetParam() is the
+// descriptor (also in the fixture's constructor).
+class LayoutTest : public StoreTest, public ::testing::WithParamInterface<const TableDesc*> {};
+inline auto bothLayouts() {
+    return ::testing::Values(&pruebaDesc(), &pruebaClusteredDesc());
+}
+inline std::string layoutName(const ::testing::TestParamInfo<const TableDesc*>& info) {
+    return info.param->clusterKey ? "clustered" : "file_order";
+}
 
 }  // namespace vorda::store::test
