@@ -118,6 +118,7 @@ const ScriptPlayer::Command ScriptPlayer::commands[] = {
     {.name = "close", .minWords = 1, .maxWords = 1, .run = &ScriptPlayer::close},
     {.name = "wait", .minWords = 2, .maxWords = 2, .run = &ScriptPlayer::wait},
     {.name = "show", .minWords = 2, .maxWords = 3, .run = &ScriptPlayer::show},
+    {.name = "thumb", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::thumb},
 };
 
 ScriptPlayer::ScriptPlayer(Runtime& runtime, HeadlessBackend& backend, const Registry& registry,
@@ -462,6 +463,20 @@ ScriptPlayer::Outcome ScriptPlayer::showEnabled(const ScriptWord& word) {
     const bool usable = rt_.find(t->window)->usable(t->control);
     out_ << "ENABLED " << word.raw << (usable ? " yes" : " no") << "\n";
     return std::nullopt;
+}
+
+// --- thumb ------------------------------------------------------------------------
+
+// The user drags a list's scroll bar thumb to a percentage (0 to 100), as the
+// Qt list reports a released thumb.
+ScriptPlayer::Outcome ScriptPlayer::thumb(const Words& w) {
+    const std::optional<int> percent = readNumber(w[2].text);
+    if (!percent || *percent < 0 || *percent > 100)
+        return "bad percentage";
+    Target t;
+    if (Outcome o = resolve(w[1], t))
+        return o;
+    return done(rt_.input().scroll(t.window, t.control, EventKind::ScrollDrag, *percent));
 }
 
 }  // namespace vorda::ui

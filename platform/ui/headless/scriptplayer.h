@@ -18,6 +18,7 @@
 //   wait <hundredths>             let clock time pass (timers fire)
 //   show <control> | show window | show windows | show list <control> |
 //   show enabled <control>
+//   thumb <list> <percent>        drag the list's thumb to 0..100
 // A <control> is its name (?OK, ?AGE:NRO_CUIT), '?' and its bound field
 // (?AGE:LOCALIDAD), or its visible text in double quotes, with or without
 // its '&'. Controls are looked for in the active window first, then in the
@@ -90,6 +91,7 @@ private:
     Outcome close(const Words& w);
     Outcome wait(const Words& w);
     Outcome show(const Words& w);
+    Outcome thumb(const Words& w);
 
     Outcome showValue(const ScriptWord& word);
     Outcome showList(const ScriptWord& word);
