@@ -177,6 +177,7 @@ void Connection::detachNow(const std::string& schema) {
 
 void Connection::transactionEnded() {
     inTransaction_ = false;
+    nextIds_.clear();
     std::vector<PendingDetach> pending = std::move(pending_);
     pending_.clear();
     for (PendingDetach& p : pending)

@@ -64,8 +64,16 @@ public:
 
     bool inTransaction() const { return inTransaction_; }
     // Called by Transaction when it begins and when it ends.
-    void transactionStarted() { inTransaction_ = true; }
+    void transactionStarted() {
+        inTransaction_ = true;
+        nextIds_.clear();
+    }
     void transactionEnded();
+
+    // The next record id of a clustered table attached as `schema`, known
+    // while this connection's transaction holds that file's write lock; 0
+    // while unknown. Forgotten when a transaction begins or ends.
+    int64_t& nextId(const std::string& schema) { return nextIds_[schema]; }
 
     // Bumped by every write through this connection: cursors drop rows read
     // ahead when it changed.
@@ -93,6 +101,7 @@ private:
     std::map<std::string, Attachment> attachments_;  // by path + access
     std::vector<PendingDetach> pending_;
     bool inTransaction_ = false;
+    std::map<std::string, int64_t> nextIds_;
     uint64_t writeGeneration_ = 0;
     uint64_t nextSchema_ = 1;
 };

@@ -160,7 +160,7 @@ int KeyedTable::probe(const std::string& sql) {
 
 // Drops statements, then the attachment, then (through the connection) the lock.
 void KeyedTable::detach() {
-    for (Statement* st : {&insert_, &update_, &erase_, &byId_, &count_})
+    for (Statement* st : {&insert_, &insertWithId_, &update_, &erase_, &byId_, &count_})
         st->finalize();
     for (Statement& st : get_)
         st.finalize();
@@ -360,24 +360,41 @@ int KeyedTable::add() {
         return code;
     if (int code = requireWritable(); code != Ok)
         return code;
-    if (int code = prepared(insert_, [&] { return layout_.insertSql(schema_); }); code != Ok)
-        return code;
-    if (int code = layout_.bindRecord(insert_, 1, record()); code != Ok) {
-        insert_.reset();
+    // Inside a transaction, once a clustered table's first insert has taken
+    // the file's write lock, the following ids are known without a query.
+    int64_t* nextId = layout_.clustered() && connection_->inTransaction()
+                          ? &connection_->nextId(schema_)
+                          : nullptr;
+    const bool idKnown = nextId != nullptr && *nextId > 0;
+    Statement& st = idKnown ? insertWithId_ : insert_;
+    if (int code = prepared(st,
+                            [&] {
+                                return idKnown ? layout_.insertWithIdSql(schema_)
+                                               : layout_.insertSql(schema_);
+                            });
+        code != Ok) {
         return code;
     }
-    // A clustered table returns the id it gave the record as a result row.
-    int rc = insert_.step();
-    int64_t id = 0;
+    if (int code = layout_.bindRecord(st, 1, record()); code != Ok) {
+        st.reset();
+        return code;
+    }
+    if (idKnown)
+        st.bindInteger(layout_.boundColumnCount() + 1, *nextId);
+    // A clustered table gives back the id it chose as a result row.
+    int rc = st.step();
+    int64_t id = idKnown ? *nextId : 0;
     if (rc == SQLITE_ROW) {
-        id = insert_.integerAt(0);
-        rc = insert_.step();
-    } else if (rc == SQLITE_DONE) {
+        id = st.integerAt(0);
+        rc = st.step();
+    } else if (rc == SQLITE_DONE && !layout_.clustered()) {
         id = sqlite3_last_insert_rowid(connection_->handle());
     }
-    insert_.reset();
+    st.reset();
     if (rc != SQLITE_DONE)
         return failSqlite(rc);
+    if (nextId != nullptr)
+        *nextId = id + 1;
     connection_->noteWrite();
     setCurrent(id, 1);
     return Ok;

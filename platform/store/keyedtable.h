@@ -136,7 +136,7 @@ private:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     Current current_;
     std::unique_ptr<TableCursor> sequence_;
-    Statement insert_, update_, erase_, byId_, count_;
+    Statement insert_, insertWithId_, update_, erase_, byId_, count_;
     std::vector<Statement> get_;
 };
 

@@ -197,7 +197,9 @@ std::vector<std::string> TableBuilder::copyStatements() const {
     if (layout_.clustered()) {
         return {
             "BEGIN",
-            "INSERT INTO main." + table + " SELECT * FROM old." + table + " NOT INDEXED",
+            // The WHERE keeps SQLite from copying the old b-trees page by
+            // page, damaged indexes included: rows are read one by one.
+            "INSERT INTO main." + table + " SELECT * FROM old." + table + " NOT INDEXED WHERE 1",
             "DELETE FROM main.vorda_meta",
             "INSERT INTO main.vorda_meta SELECT * FROM old.vorda_meta WHERE name <> 'rebuild'",
             "INSERT INTO main.vorda_meta VALUES ('rebuild', '0')",

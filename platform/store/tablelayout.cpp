@@ -189,8 +189,8 @@ std::vector<std::string> TableLayout::createStatements(const std::string& schema
         {table, "CREATE UNIQUE INDEX " + s + "vorda_id ON " + name + "(id)",
          "CREATE TABLE " + s + "vorda_sequence(seq INTEGER NOT NULL)",
          "INSERT INTO " + s + "vorda_sequence VALUES (0)",
-         "CREATE TRIGGER " + s + "vorda_next_id AFTER INSERT ON " + name +
-             " BEGIN UPDATE vorda_sequence SET seq = new.id WHERE seq < new.id; END"},
+         "CREATE TRIGGER " + s + "vorda_deleted_id AFTER DELETE ON " + name +
+             " BEGIN UPDATE vorda_sequence SET seq = old.id WHERE seq < old.id; END"},
         schema);
 }
 
@@ -218,9 +218,25 @@ int TableLayout::boundColumnCount() const {
 }
 
 std::string TableLayout::insertSql(const std::string& schema) const {
-    std::string names = clustered() ? "id, version" : "version";
-    std::string values =
-        clustered() ? "(SELECT seq + 1 FROM " + sqlName(schema) + ".vorda_sequence), 1" : "1";
+    return clustered() ? insertInto(schema, "(" + nextIdSql(schema) + ")", true)
+                       : insertInto(schema, "", false);
+}
+
+std::string TableLayout::insertWithIdSql(const std::string& schema) const {
+    return insertInto(schema, "?" + std::to_string(boundColumnCount() + 1), false);
+}
+
+std::string TableLayout::nextIdSql(const std::string& schema) const {
+    return "SELECT max(coalesce((SELECT max(id) FROM " + table(schema) + "), 0), (SELECT seq FROM " +
+           sqlName(schema) + ".vorda_sequence)) + 1";
+}
+
+// INSERT of the columns from parameter 1 on; `id` is the id's expression
+// (none: the rowid table numbers the record itself), which `returning` gives back.
+std::string TableLayout::insertInto(const std::string& schema, const std::string& id,
+                                    bool returning) const {
+    std::string names = id.empty() ? "version" : "id, version";
+    std::string values = id.empty() ? "1" : id + ", 1";
     int p = 1;
     for (const ColumnLayout& c : columns_) {
         names += ", " + sqlName(c.name);
@@ -231,7 +247,7 @@ std::string TableLayout::insertSql(const std::string& schema) const {
         }
     }
     return "INSERT INTO " + table(schema) + "(" + names + ") VALUES (" + values + ")" +
-           (clustered() ? " RETURNING id" : "");
+           (returning ? " RETURNING id" : "");
 }
 
 std::string TableLayout::updateSql(const std::string& schema) const {

@@ -22,8 +22,9 @@
 // columns followed by id, so that a run of equal key values is read as one
 // sequential pass with no second lookup per row. Then
 //   - `id` is a plain column with a UNIQUE index `vorda_id` (file order,
-//     reading by position); ids come from the one-row table vorda_sequence,
-//     which a trigger advances on every insert, so that ids are never reused;
+//     reading by position). A new id is one above both the highest id held
+//     and the one-row table vorda_sequence, which a trigger raises to every
+//     deleted id, so that ids are never reused;
 //   - the cluster key has no index of its own unless it is unique (its index
 //     then only enforces uniqueness); every other non-unique index names id
 //     as its last column, which keeps equal values in the order they were
@@ -93,6 +94,10 @@ public:
     std::string selectList() const;  // id, version, the columns
     // Returns the new record's id as its one result row when clustered.
     std::string insertSql(const std::string& schema) const;
+    // Clustered tables: an insert whose id is the last parameter, and the
+    // query of the next free id.
+    std::string insertWithIdSql(const std::string& schema) const;
+    std::string nextIdSql(const std::string& schema) const;
     std::string updateSql(const std::string& schema) const;  // ... WHERE id = ? AND version = ?
     int boundColumnCount() const;                            // parameters bindRecord fills
     // Describes columns and keys; a file made for another layout differs.
@@ -117,6 +122,7 @@ private:
     std::string columnSql(const ColumnLayout& c) const;
     std::string indexSql(const KeyLayout& k, const std::string& schema) const;
     std::string termList(const std::vector<OrderExpr>& terms) const;
+    std::string insertInto(const std::string& schema, const std::string& id, bool returning) const;
     std::vector<std::string> withIndexes(std::vector<std::string> statements,
                                          const std::string& schema) const;
     SqlValue numberOf(const char* record, const ColumnLayout& c) const;

@@ -376,6 +376,35 @@ TEST_P(KeyedTableSequence, ids_are_never_reused_and_a_changed_key_moves_the_reco
     EXPECT_EQ(t.rec.CODIGO.str(), "1");
 }
 
+TEST_P(KeyedTableSequence, two_files_adding_in_one_transaction_get_distinct_ids) {
+    Table other(*GetParam());
+    ASSERT_EQ(other.file->open(kShared), Ok);
+    ASSERT_EQ(t.add("0"), Ok);
+    {
+        Transaction tx;
+        ASSERT_EQ(tx.begin({t.file.get(), other.file.get()}, 5), Ok);
+        ASSERT_EQ(t.add("1"), Ok);
+        ASSERT_EQ(other.add("2"), Ok);
+        ASSERT_EQ(t.add("3"), Ok);
+        ASSERT_EQ(other.add("4"), Ok);
+        tx.rollback();
+    }
+    Transaction tx;
+    ASSERT_EQ(tx.begin({t.file.get(), other.file.get()}, 5), Ok);
+    ASSERT_EQ(t.add("5"), Ok);
+    ASSERT_EQ(other.add("6"), Ok);
+    t.rec.CODIGO.set("6");
+    ASSERT_EQ(t.file->get(1), Ok);
+    ASSERT_EQ(t.file->erase(), Ok);  // the highest id, inside the transaction
+    ASSERT_EQ(other.add("7"), Ok);
+    ASSERT_EQ(t.add("8"), Ok);
+    ASSERT_EQ(tx.commit(), Ok);
+    ASSERT_EQ(t.add("9"), Ok);
+    ASSERT_EQ(t.file->setKey(0), Ok);
+    EXPECT_EQ(t.readAll(), (Strings{"0", "5", "7", "8", "9"}));
+    EXPECT_EQ(t.file->records(), 5);
+}
+
 TEST_P(KeyedTableSequence, a_run_of_equal_keys_reads_alike_in_pages_both_ways_and_from_a_position) {
     Transaction tx;
     ASSERT_EQ(tx.begin({t.file.get()}, 5), Ok);
