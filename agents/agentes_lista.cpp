@@ -121,6 +121,11 @@ const Button commonButtons[] = {
     {.number = Ctl::Help, .text = "Ayuda", .icon = "", .msg = "", .tip = ""},
 };
 
+// The list shows the eight columns (531 units in AGENTES, 520 in
+// AGENTES:ELEGIR) and its scroll bar whole, and the window fits the frame's
+// default client area (580 units, less the child window's border).
+constexpr int WindowWidth = 556;
+constexpr int InnerWidth = WindowWidth - 8;
 constexpr int ListY = 40;
 constexpr int ButtonY = 176;
 
@@ -157,8 +162,9 @@ ControlDesc listControl(const AgentesListVariant& v) {
     ControlDesc list{.number = Ctl::Browse,
                      .kind = ControlKind::List,
                      .name = "?BROWSE:1",
-                     .at = {.x = 4, .y = ListY, .width = 520, .height = 130},
-                     .msg = "Recorriendo Registros"};
+                     .at = {.x = 4, .y = ListY, .width = InnerWidth, .height = 130},
+                     .msg = "Recorriendo Registros",
+                     .rows = 10};
     int i = 0;
     for (const Column& c : columns) {
         list.columns.push_back({.header = c.header,
@@ -185,15 +191,6 @@ void addButtons(std::vector<ControlDesc>& controls, const Button (&buttons)[N], 
     }
 }
 
-// The list manager with the tab -> sort mapping.
-class AgentesBrowse final : public BrowseClass {
-public:
-    void ResetSort(bool force) override {
-        const int tab = Window->window().control(Ctl::CurrentTab).choice();
-        SetSort(tab == 2 ? 1 : tab == 3 ? 2 : 3, force);
-    }
-};
-
 // The form manager of either list.
 class AgentesList final : public WindowManager {
 public:
@@ -203,7 +200,6 @@ public:
     Level Init() override;
     Level Kill() override;
     Level TakeAccepted() override;
-    Level TakeNewSelection() override;
     // Update procedure 1 is AGENTES:FICHA, run on this thread.
     uint8_t Run(uint16_t number, uint8_t request) override;
     using WindowManager::Run;
@@ -213,7 +209,7 @@ private:
     void addControls();
 
     const AgentesListVariant& variant_;
-    AgentesBrowse browse_;
+    BrowseClass browse_;
     StepStringClass steps_[3];
     IncrementalLocatorClass locators_[3];
     ToolbarClass toolbar_;
@@ -242,7 +238,7 @@ Level AgentesList::Init() {
     resizer_.Init(window(), WindowResizeClass::AppSpread);
     AddItem(resizer_);
     addControls();
-    browse_.AddToolbarTarget(toolbar_);
+    browse_.AddToolbarTarget(toolbar_, Ctl::Help);
     browse_.SetAlerts();
     return Benign;
 }
@@ -264,12 +260,11 @@ void AgentesList::addSorts() {
         locators_[i].Init(sorts[i].entry, sorts[i].field, true);
         browse_.AddLocator(&locators_[i]);
     }
+    // Tab 1 "Por Nº de Agente" -> 3, tab 2 "Por CUIT" -> 1, tab 3 "Por Denominación" -> 2.
+    browse_.SetSortSheet(Ctl::CurrentTab, {3, 1, 2});
 }
 
-// The list's visible rows are known only inside the Qt backend; the page
-// holds a fixed ten rows.
 void AgentesList::addControls() {
-    browse_.LastItems = 10;
     if (variant_.maintenance) {
         browse_.InsertControl = Ctl::Insert;
         browse_.ChangeControl = Ctl::Change;
@@ -297,13 +292,6 @@ Level AgentesList::TakeAccepted() {
     return level;
 }
 
-// A new tab chooses a new order.
-Level AgentesList::TakeNewSelection() {
-    if (CurrentEvent().control == Ctl::CurrentTab)
-        Reset();
-    return WindowManager::TakeNewSelection();
-}
-
 uint8_t AgentesList::Run(uint16_t number, uint8_t request) {
     if (number != 1)
         return ResponseCancelled;
@@ -319,7 +307,7 @@ ui::WindowDesc agentesListDesc(const AgentesListVariant& v) {
         {.number = Ctl::CurrentTab,
          .kind = ControlKind::Sheet,
          .name = "?CURRENTTAB",
-         .at = {.x = 4, .y = 4, .width = 520, .height = 34}},
+         .at = {.x = 4, .y = 4, .width = InnerWidth, .height = 34}},
     };
     addTabs(controls, v);
     controls.push_back(listControl(v));
@@ -334,7 +322,7 @@ ui::WindowDesc agentesListDesc(const AgentesListVariant& v) {
         .font = "Arial",
         .fontSize = 8,
         .bold = true,
-        .at = {.x = 0, .y = 0, .width = 528, .height = 198},
+        .at = {.x = 0, .y = 0, .width = WindowWidth, .height = 198},
         .flags = ui::window::MdiChild | ui::window::SystemMenu | ui::window::Resizable,
         .wallpaper = "pared.gif",
         .controls = std::move(controls),

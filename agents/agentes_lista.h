@@ -3,8 +3,9 @@
 //
 // Both show the eight AGENTES fields, three tabs that choose the order and
 // an incremental locator per order. Sort orders are added CUIT (1), DENOM
-// (2), NRO (3); the current tab picks the sort: tab 2 -> 1, tab 3 -> 2,
-// else 3, so a list opens ordered by agent number.
+// (2), NRO (3); the list manager's sort sheet maps the current tab: tab 2 ->
+// 1, tab 3 -> 2, else 3, so a list opens ordered by agent number. Without a
+// display the list shows ten rows.
 //
 // Script names: the list "?BROWSE:1", the sheet "?CURRENTTAB", the locator
 // entries "?LOC:NRO_AGENTE", "?LOC:NRO_CUIT", "?LOC:DENOMINACION".

@@ -123,7 +123,7 @@ const ui::WindowDesc& mainFrameDesc() {
         .font = "Arial",
         .fontSize = 8,
         .bold = true,
-        .at = {.x = 0, .y = 0, .width = 480, .height = 320},
+        .at = {.x = 0, .y = 0, .width = 580, .height = 320},
         .flags = ui::window::Frame | ui::window::SystemMenu | ui::window::Resizable,
         .icon = "Logo.Ico",
         .menus = frameMenus(),

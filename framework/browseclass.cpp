@@ -15,6 +15,8 @@
 #include "platform/store/file.h"
 #include "platform/store/tabledesc.h"
 #include "platform/ui/control.h"
+#include "platform/ui/popupmenu.h"
+#include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
 
 namespace vorda {
@@ -67,10 +69,25 @@ void BrowseClass::AddField(ui::Binding column) {
     columns_.push_back(std::move(column));
 }
 
-void BrowseClass::AddToolbarTarget(ToolbarClass& toolbar) {
+void BrowseClass::AddToolbarTarget(ToolbarClass& toolbar, ui::ControlId help) {
     Window->AddItem(toolbar);
+    HelpControl = help;
     toolbarTarget_ = std::make_unique<ToolbarListBoxClass>(*Window, *this);
+    toolbarTarget_->Help = static_cast<bool>(help);
     Window->AddItem(*toolbarTarget_);
+}
+
+void BrowseClass::SetSortSheet(ui::ControlId sheet, std::vector<int> sortOfTab) {
+    for (int sort : sortOfTab)
+        checkSort(sort);
+    sortSheet_ = sheet;
+    sortOfTab_ = std::move(sortOfTab);
+}
+
+int BrowseClass::sortOfCurrentTab() const {
+    const int tab = Window->window().control(sortSheet_).choice();
+    const bool listed = tab >= 1 && tab <= static_cast<int>(sortOfTab_.size());
+    return sortOfTab_[listed ? static_cast<size_t>(tab - 1) : 0];
 }
 
 // Printable characters and Backspace go to the locator; the action keys and
@@ -82,6 +99,8 @@ void BrowseClass::SetAlerts() {
     for (ui::KeyCode key : {ui::key::Backspace, ui::key::MouseRight, ui::key::MouseLeft2,
                             ui::key::Insert, ui::key::CtrlEnter, ui::key::Delete})
         list.alert(key);
+    if (HelpControl)
+        list.alert(ui::key::F1);
 }
 
 void BrowseClass::checkSort(int number) const {
@@ -101,13 +120,86 @@ bool BrowseClass::SetSort(int number, bool force) {
         return false;
     syncPos_.clear();
     if (changed)
-        ListQueue.clear();
-    ResetQueue();
+        refillOnSelected();
+    else
+        ResetQueue();
     return true;
 }
 
 void BrowseClass::ResetSort(bool force) {
-    SetSort(GetSort() == 0 ? 1 : GetSort(), force);
+    if (sortSheet_)
+        SetSort(sortOfCurrentTab(), force);
+    else
+        SetSort(GetSort() == 0 ? 1 : GetSort(), force);
+}
+
+// The sort changed: the record selected so far stays selected, now among its
+// neighbours in the new order (the first records when none was selected).
+void BrowseClass::refillOnSelected() {
+    if (deferFill())
+        return;
+    if (CurrentChoice < 1 || CurrentChoice > static_cast<int>(ListQueue.size())) {
+        ListQueue.clear();
+        CurrentChoice = 0;
+        fillFrom({}, {}, false);
+        return;
+    }
+    const std::string file = ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition;
+    UpdateViewRecord();
+    fillFrom({}, file, true);
+}
+
+// A list the user cannot see (hidden, or on a tab not in front) is filled
+// when it comes into sight: only LoadPending is set.
+bool BrowseClass::deferFill() {
+    const bool hidden =
+        !ActiveInvisible && Window != nullptr && !Window->window().shown(ListControlId);
+    LoadPending = hidden;
+    return hidden;
+}
+
+bool BrowseClass::NeedsRefresh() {
+    return LoadPending && Window != nullptr && Window->window().shown(ListControlId);
+}
+
+// The rows the control shows become the page size; false when unknown or
+// unchanged.
+bool BrowseClass::followPageRows() {
+    const ui::Control* list = Window != nullptr ? Window->window().find(ListControlId) : nullptr;
+    const int rows = list != nullptr ? list->pageRows() : 0;
+    if (rows <= 0 || rows == LastItems)
+        return false;
+    LastItems = rows;
+    return true;
+}
+
+// The page takes LastItems rows now, keeping the selected record: a shorter
+// page drops rows below the selection first, then above it; a taller one
+// reads the rows it lacks below, then above when the view ends first.
+void BrowseClass::resizePage() {
+    if (FileLoaded != 0 || ListQueue.empty())
+        return ResetQueue();
+    while (static_cast<int>(ListQueue.size()) > LastItems) {
+        if (CurrentChoice < static_cast<int>(ListQueue.size())) {
+            ListQueue.pop_back();
+            atEnd_ = false;
+        } else {
+            ListQueue.pop_front();
+            --CurrentChoice;
+            atStart_ = false;
+        }
+    }
+    if (static_cast<int>(ListQueue.size()) < LastItems && !atEnd_) {
+        ItemsToFill = LastItems - static_cast<int>(ListQueue.size());
+        Fetch(true);
+    }
+    if (static_cast<int>(ListQueue.size()) < LastItems && !AllowUnfilled && !atStart_) {
+        const int before = static_cast<int>(ListQueue.size());
+        ItemsToFill = LastItems - before;
+        Fetch(false);
+        CurrentChoice += static_cast<int>(ListQueue.size()) - before;
+    }
+    showRows();
 }
 
 BrowseClass::Row BrowseClass::makeRow() {
@@ -185,13 +277,16 @@ int BrowseClass::findRow(const std::string& viewPos, const std::string& filePos)
 // view ended first, backwards before it. Selects the kept record, else the
 // first record read forwards, else the last row.
 void BrowseClass::fillFrom(const std::string& keepView, const std::string& keepFile,
-                           bool fromBuffer) {
+                           bool fromBuffer, const std::string& startView) {
+    followPageRows();
+    LoadPending = false;
     ListQueue.clear();
     atStart_ = atEnd_ = false;
     syncPos_.clear();
+    const std::string& start = startView.empty() ? keepView : startView;
     if (fromBuffer)
         Reset(ResetAt::Buffer);
-    else if (keepView.empty() || Reset(keepView) != Benign)
+    else if (start.empty() || Reset(start) != Benign)
         Reset(ResetAt::First);
     ItemsToFill = LastItems;
     const int forward = readRows(true, {});
@@ -207,13 +302,23 @@ void BrowseClass::fillFrom(const std::string& keepView, const std::string& keepF
     showRows();
 }
 
+// The page is read again from its first row, so that it stays where the user
+// sees it, and the selected record stays selected; when that record is gone
+// (deleted), the row that took its place is, or the last one.
 void BrowseClass::ResetQueue() {
-    std::string keep;
-    if (CurrentChoice > 0 && CurrentChoice <= static_cast<int>(ListQueue.size()))
-        keep = ListQueue[static_cast<size_t>(CurrentChoice - 1)].ViewPosition;
-    else if (!ListQueue.empty())
-        keep = ListQueue.front().ViewPosition;
-    fillFrom(keep, {}, false);
+    if (deferFill())
+        return;
+    if (ListQueue.empty())
+        return fillFrom({}, {}, false);
+    const int size = static_cast<int>(ListQueue.size());
+    const int place = std::clamp(CurrentChoice, 1, size);
+    const std::string keep = ListQueue[static_cast<size_t>(place - 1)].ViewPosition;
+    const std::string first = ListQueue.front().ViewPosition;  // the fill empties the queue
+    fillFrom(keep, {}, false, first);
+    if (findRow(keep, {}) == 0 && !ListQueue.empty()) {
+        CurrentChoice = std::min(place, static_cast<int>(ListQueue.size()));
+        showRows();
+    }
 }
 
 void BrowseClass::ResetFromBuffer() {
@@ -475,6 +580,7 @@ void BrowseClass::UpdateWindow() {
     if (SelectControl && w.find(SelectControl) != nullptr) {
         w.control(SelectControl).setEnabled(SelectingFlag && row);
         w.control(SelectControl).setVisible(SelectingFlag || !HideSelect);
+        w.control(SelectControl).setDefault(SelectingFlag);
     }
     if (GetSort() > 0 && currentExtra()->locator != nullptr)
         currentExtra()->locator->UpdateWindow();
@@ -538,6 +644,32 @@ std::vector<BrowseClass::PopupItem> BrowseClass::PopupItems() const {
     return items;
 }
 
+void BrowseClass::ShowPopup(const std::string& title) {
+    ui::PopupMenu menu{.title = title};
+    std::vector<ui::ControlId> buttons;  // per entry; 0 for a separator
+    for (const PopupItem& item : PopupItems()) {
+        if (!title.empty() && item.button == ToolControl)
+            continue;  // the toolbox's own menu does not offer itself
+        if (item.separatorBefore && !menu.entries.empty()) {
+            menu.entries.push_back({.separator = true});
+            buttons.emplace_back();
+        }
+        menu.entries.push_back({.text = item.text, .enabled = item.enabled});
+        buttons.push_back(item.button);
+    }
+    if (menu.entries.empty())
+        return;
+    const unsigned chosen = ui::Runtime::current().popup(menu);
+    if (chosen >= 1 && chosen <= buttons.size())
+        press(buttons[chosen - 1]);
+}
+
+// Does what pressing `button` does: the window takes it as Accepted.
+void BrowseClass::press(ui::ControlId button) {
+    if (button && Window != nullptr && Window->window().usable(button))
+        Window->window().post(ui::EventKind::Accepted, button);
+}
+
 Level BrowseClass::takeAccepted(ui::ControlId control) {
     if (control == ListControlId) {  // double click or Enter on a row
         if (SelectingFlag)
@@ -556,6 +688,8 @@ Level BrowseClass::takeAccepted(ui::ControlId control) {
         selectAndClose();
     else if (control == PrintControl && PrintControl && CurrentChoice > 0)
         print();
+    else if (control == ToolControl && ToolControl)
+        ShowPopup("Browse Actions");
     else if (GetSort() > 0 && currentExtra()->locator != nullptr &&
              currentExtra()->locator->Control == control)
         currentExtra()->locator->TakeAccepted(Window->window().control(control).text());
@@ -566,7 +700,11 @@ Level BrowseClass::takeAccepted(ui::ControlId control) {
 Level BrowseClass::takeAlertKey(ui::KeyCode key) {
     if (key == ui::key::MouseLeft2)
         return takeAccepted(ListControlId);
-    if (key == ui::key::Insert && InsertControl)
+    if (key == ui::key::MouseRight)
+        ShowPopup();
+    else if (key == ui::key::F1)
+        press(HelpControl);
+    else if (key == ui::key::Insert && InsertControl)
         Ask(RequestInsert);
     else if (key == ui::key::CtrlEnter && ChangeControl && CurrentChoice > 0)
         Ask(RequestChange);
@@ -612,6 +750,18 @@ Level BrowseClass::takeListEvent(const ui::Event& event) {
 }
 
 Level BrowseClass::TakeEvent(const ui::Event& event) {
+    if (event.kind == ui::EventKind::Sized) {
+        if (followPageRows() && Loaded) {
+            resizePage();
+            UpdateWindow();
+        }
+        return Benign;
+    }
+    if (sortSheet_ && event.control == sortSheet_ && event.kind == ui::EventKind::NewSelection) {
+        SetSort(sortOfCurrentTab(), false);
+        UpdateWindow();
+        return Benign;
+    }
     if (event.control == ListControlId)
         return takeListEvent(event);
     if (event.kind == ui::EventKind::Accepted)

@@ -2,15 +2,27 @@
 //
 // The list holds at most LastItems rows (the visible lines); each row keeps
 // its column values, its view position and its record's file position. The
+// page size follows the rows the list control shows (ui::Control::pageRows,
+// reported by the backend): it is taken before every fill, and a Sized event
+// that changed it grows or shrinks the page around the selected record. The
 // view is read only at the page's edges:
 //
 //   ResetQueue   page refilled around the selected row (forwards, then
-//                backwards when the view ended before the page was full)
+//                backwards when the view ended before the page was full);
+//                deferred (LoadPending) while the list cannot be seen
+//   SetSort      a new sort order refills on the selected record; with a
+//                sort sheet (SetSortSheet) its current tab picks the sort
 //   Locate       page refilled from the key values in the buffer
 //   ScrollOne    selection moves; at an edge ONE record is read
 //   ScrollPage   a page is read; selection moves by the rows left unread
 //   ScrollEnd    page emptied and read from the view's start or end
 //   Drag         thumb: step value located, or top/bottom/page
+//   resizePage   taller: rows read below (then above at the view's end);
+//                shorter: rows dropped below the selection, then above it
+//
+// Keys alerted on the list: printable characters and Backspace (locator),
+// Insert, Delete, Ctrl+Enter, double click, the right button (popup menu of
+// PopupItems; the chosen item's button is pressed), F1 (the help button).
 //
 // Invariants:
 //   1. ListQueue.size() <= LastItems; CurrentChoice is 0 only when empty.
@@ -68,13 +80,23 @@ public:
     void AddLocator(LocatorClass* locator);
     // The next column's value, read from the record buffer.
     void AddField(ui::Binding column);
-    void AddToolbarTarget(ToolbarClass& toolbar);
+    // Registers the list as a target of the frame toolbar; the toolbar's help
+    // button (and F1 on the list) press `help`, the window's help button.
+    void AddToolbarTarget(ToolbarClass& toolbar, ui::ControlId help = {});
+    // The sheet whose current tab chooses the sort: tab i (1-based) uses
+    // sortOfTab[i - 1], a tab past the table the first entry. Choosing a tab
+    // re-sorts and refills on the selected record.
+    void SetSortSheet(ui::ControlId sheet, std::vector<int> sortOfTab);
     void SetAlerts();
 
     using ViewManager::SetSort;
-    // Selects sort `number`; refills when it changed, when forced or before
-    // the first fill. True when it refilled.
+    // Selects sort `number`; refills when it changed (keeping the selected
+    // record selected), when forced or before the first fill. True when it
+    // refilled (or deferred the fill: see ResetQueue).
     bool SetSort(int number, bool force);
+    // Refills the page around the selected row; while the list cannot be
+    // seen (and ActiveInvisible is off) only LoadPending is set, and the
+    // window refills it once it can (NeedsRefresh).
     void ResetQueue();
     // Refills from the key values now in the buffer, selecting the first
     // record not below them.
@@ -98,13 +120,17 @@ public:
     void UpdateToolbarButtons();
     // The popup menu's items, in order, for the buttons the list has.
     std::vector<PopupItem> PopupItems() const;
+    // Shows the popup menu of PopupItems (titled `title`) and presses the
+    // chosen item's button.
+    void ShowPopup(const std::string& title = {});
     size_t Records() const { return ListQueue.size(); }
     // Text of field `field` of the selected row's record (raw bytes).
     std::string SelectedKeyText(int field) const;
 
     // BrowseTarget
     Level TakeEvent(const ui::Event& event) override;
-    bool NeedsRefresh() override { return false; }
+    // True while a deferred fill waits and the list can now be seen.
+    bool NeedsRefresh() override;
     void ResetSort(bool force) override;
     void UpdateWindow() override;
     ui::ControlId ListControl() const override { return ListControlId; }
@@ -118,9 +144,12 @@ public:
     int LastItems = 10;
     uint8_t FileLoaded = 0;
     bool Loaded = false;
+    bool LoadPending = false;
+    bool ActiveInvisible = false;  // fill even while the list cannot be seen
     bool AllowUnfilled = false;
     ui::ControlId InsertControl{}, ChangeControl{}, DeleteControl{}, SelectControl{};
     ui::ControlId PrintControl{}, ToolControl{};
+    ui::ControlId HelpControl{};  // the window's help button
     uint16_t AskProcedure = 0;
     uint16_t PrintProcedure = 0;
     bool SelectingFlag = false;
@@ -135,10 +164,19 @@ private:
     };
 
     void checkSort(int number) const;
+    int sortOfCurrentTab() const;
+    bool deferFill();
+    void refillOnSelected();
+    bool followPageRows();
+    void resizePage();
+    void press(ui::ControlId button);
     SortExtra* currentExtra();
     int readRows(bool forward, const std::string& skip);
     Row makeRow();
-    void fillFrom(const std::string& keepView, const std::string& keepFile, bool fromBuffer);
+    // Fills the page from `startView` (default: `keepView`), from the record
+    // buffer, or from the first record, and selects the kept row if read.
+    void fillFrom(const std::string& keepView, const std::string& keepFile, bool fromBuffer,
+                  const std::string& startView = {});
     int findRow(const std::string& viewPos, const std::string& filePos) const;
     void showRows();
     void clearBuffer();
@@ -154,6 +192,8 @@ private:
     std::vector<SortExtra> extras_;
     std::vector<ui::Binding> columns_;
     std::unique_ptr<ToolbarListBoxClass> toolbarTarget_;
+    ui::ControlId sortSheet_{};
+    std::vector<int> sortOfTab_;
     std::string syncPos_;
     ui::EventKind lastScroll_ = ui::EventKind::ScrollDown;
     bool atStart_ = false;

@@ -13,6 +13,19 @@ void LocatorClass::Init(ui::ControlId control, int field, bool noCase) {
     Field = field;
     NoCase = noCase;
     Shadow.clear();
+    picture_.reset();
+    pictureLooked_ = false;
+}
+
+const Picture* LocatorClass::templatePicture() {
+    if (!pictureLooked_ && Control && list_ != nullptr && list_->Window != nullptr) {
+        pictureLooked_ = true;
+        const ui::Control* c = list_->Window->window().find(Control);
+        const Picture* p = c != nullptr ? c->picture() : nullptr;
+        if (p != nullptr && p->kind() == Picture::Kind::Template)
+            picture_ = *p;
+    }
+    return picture_ ? &*picture_ : nullptr;
 }
 
 bool LocatorClass::TakeKey(ui::KeyCode) {
@@ -63,12 +76,22 @@ bool EntryLocatorClass::TakeAccepted(const std::string& text) {
 bool IncrementalLocatorClass::TakeKey(ui::KeyCode key) {
     if (list_ == nullptr)
         return false;
+    const Picture* picture = templatePicture();
+    const Picture::Edit at{Shadow, Shadow.size()};  // template texts are ASCII
     if (key == ui::key::Backspace) {
-        if (!Shadow.empty())
+        if (picture != nullptr)
+            Shadow = picture->erase(at, Picture::Erase::Backward).text;
+        else if (!Shadow.empty())
             Shadow.pop_back();
     } else if (ui::isPrintable(key) && key <= 0xFF) {
-        if (Shadow.size() < MaxText)
+        if (picture != nullptr) {
+            const std::optional<Picture::Edit> typed = picture->type(at, key);
+            if (!typed)
+                return true;  // refused by the picture: the list stays
+            Shadow = typed->text;
+        } else if (Shadow.size() < MaxText) {
             Shadow += fold(std::string(1, static_cast<char>(key)));
+        }
     } else {
         return false;
     }

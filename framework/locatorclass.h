@@ -9,10 +9,16 @@
 //   IncrementalLocatorClass  characters are appended (upper-cased for a
 //                            no-case key), Backspace removes the last one; the
 //                            list locates after each key.
+// An entry with a digit template picture ("P#/##.##.###PB") shows the search
+// text through it: typed digits are laid into the template with its
+// literals, as the key stores them ("1/23.4"), and a key the picture
+// refuses is ignored.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "platform/types/picture.h"
 #include "platform/ui/event.h"
 
 namespace vorda {
@@ -41,7 +47,13 @@ public:
 
 protected:
     std::string fold(std::string text) const;
+    // The entry's template picture, if it has one.
+    const Picture* templatePicture();
     BrowseClass* list_ = nullptr;
+
+private:
+    std::optional<Picture> picture_;
+    bool pictureLooked_ = false;
 };
 
 class StepLocatorClass : public LocatorClass {

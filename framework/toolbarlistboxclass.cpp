@@ -76,7 +76,8 @@ bool ToolbarListBoxClass::TakeToolbar(int button, WindowManager& window) {
         return true;
     }
     if (button == toolbar::Help) {
-        w.post(ui::Event{.kind = ui::EventKind::AlertKey, .key = ui::key::F1});
+        w.post(ui::Event{
+            .kind = ui::EventKind::AlertKey, .control = list_.ListControl(), .key = ui::key::F1});
         return true;
     }
     return false;

@@ -11,7 +11,8 @@
 // ScrollTop, PageDown, PageUp, ScrollDown, ScrollUp and Locate; 2000 .. 2003
 // press the list's own insert, change, delete and select buttons (the select
 // button ends a selecting window with ResponseCompleted on the current row);
-// 2012 delivers F1 to the window.
+// 2012 delivers F1 to the list control (the list presses the window's help
+// button).
 #pragma once
 
 #include "framework/toolbartarget.h"

@@ -14,7 +14,12 @@
 //    blocked meanwhile (the runtime tells which through Change::Blocked).
 // 3. messageNow() answers a box outside every procedure thread (start-up,
 //    tear-down) synchronously.
-// 4. The backend outlives the Runtime that uses it.
+// 4. showPopup() shows a popup menu without blocking and reports the chosen
+//    entry later with Runtime::popupChosen(id, entry), 0 when dismissed.
+// 5. A list control's rows: when a window opens and whenever a list shows a
+//    different number of whole rows, the backend reports it with
+//    UserInput::listRows() (the list manager pages by it).
+// 6. The backend outlives the Runtime that uses it.
 #pragma once
 
 #include <string>
@@ -22,6 +27,7 @@
 #include "platform/ui/clock.h"
 #include "platform/ui/event.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/popupmenu.h"
 #include "platform/ui/windowdesc.h"
 
 namespace vorda::ui {
@@ -29,6 +35,7 @@ namespace vorda::ui {
 class Window;
 using WindowId = int;
 using MessageId = int;
+using PopupId = int;
 
 enum class Change {
     Text,       // the control's shown text (entry contents, label, option value)
@@ -59,6 +66,9 @@ public:
     // The box's thread was unwound before it was answered.
     virtual void withdrawMessage(MessageId id) = 0;
     virtual unsigned messageNow(const MessageBox& box) = 0;
+    virtual void showPopup(PopupId id, const PopupMenu& menu, int thread) = 0;
+    // The popup's thread was unwound before an entry was chosen.
+    virtual void withdrawPopup(PopupId id) = 0;
     virtual void halt(int exitCode, const std::string& text) = 0;
 
     virtual void standardAction(StandardAction action) = 0;

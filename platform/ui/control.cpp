@@ -9,7 +9,12 @@
 namespace vorda::ui {
 
 Control::Control(Window& owner, ControlDesc desc)
-    : owner_(owner), desc_(std::move(desc)), flags_(desc_.flags), rect_(desc_.at), tip_(desc_.tip) {
+    : owner_(owner),
+      desc_(std::move(desc)),
+      flags_(desc_.flags),
+      pageRows_(desc_.kind == ControlKind::List ? std::max(0, desc_.rows) : 0),
+      rect_(desc_.at),
+      tip_(desc_.tip) {
     if (!desc_.picture.empty())
         picture_ = Picture::parse(desc_.picture);
     binding_ = desc_.bind;

@@ -47,6 +47,9 @@ public:
     void setEnabled(bool on) { setFlag(control::Disabled, !on); }
     void setVisible(bool on) { setFlag(control::Hidden, !on); }
     void setReadOnly(bool on) { setFlag(control::ReadOnly, on); }
+    // Buttons: the one Enter presses (see Window::defaultButton()).
+    bool isDefault() const { return (flags_ & control::Default) != 0; }
+    void setDefault(bool on) { setFlag(control::Default, on); }
 
     bool focusable() const;
     bool editable() const;  // takes typed keys: entries and spins that are not read-only
@@ -63,6 +66,10 @@ public:
     void setSelection(int row);
     int thumb() const { return thumb_; }
     void setThumb(int percent);
+    // The whole rows the list shows at its present size, as the backend
+    // reports them (UserInput::listRows); at first the declared rows; 0 =
+    // not known. The list manager's page holds this many rows.
+    int pageRows() const { return pageRows_; }
 
     // Sheets: the current tab, 1-based among the sheet's tabs.
     int choice() const { return kind() == ControlKind::List ? selection_ : choice_; }
@@ -97,6 +104,7 @@ private:
     std::vector<Row> rows_;
     int selection_ = 0;
     int thumb_ = 0;
+    int pageRows_ = 0;
     int choice_ = 1;
     std::vector<KeyCode> alerts_;
     Rect rect_;

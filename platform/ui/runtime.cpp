@@ -258,6 +258,51 @@ bool Runtime::messagePending(int thread) const {
     });
 }
 
+// --- popup menus ----------------------------------------------------------------------
+
+unsigned Runtime::popup(const PopupMenu& menu) {
+    if (!scheduler_.onFiber() || scheduler_.unwinding())
+        return 0;
+    const PopupId id = ++lastPopup_;
+    popups_.push_back({.id = id, .thread = currentThread(), .menu = menu});
+    // Removes the popup however the wait ends, also when the thread is unwound.
+    struct Guard {
+        Runtime& rt;
+        PopupId id;
+        ~Guard() {
+            const auto it = std::find_if(rt.popups_.begin(), rt.popups_.end(),
+                                         [this](const PendingPopup& p) { return p.id == id; });
+            if (!it->entry)
+                rt.backend_.withdrawPopup(id);
+            rt.popups_.erase(it);
+        }
+    } guard{*this, id};
+    backend_.showPopup(id, menu, currentThread());
+    scheduler_.suspend([this, id] {
+        return std::any_of(popups_.begin(), popups_.end(), [id](const PendingPopup& p) {
+            return p.id == id && p.entry.has_value();
+        });
+    });
+    const auto it = std::find_if(popups_.begin(), popups_.end(),
+                                 [id](const PendingPopup& p) { return p.id == id; });
+    return it->entry.value_or(0);
+}
+
+void Runtime::popupChosen(PopupId id, unsigned entry) {
+    const auto it = std::find_if(popups_.begin(), popups_.end(),
+                                 [id](const PendingPopup& p) { return p.id == id; });
+    if (it == popups_.end() || it->entry)
+        return;
+    it->entry = it->menu.choosable(entry) ? entry : 0;
+    backend_.requestRun();
+}
+
+bool Runtime::popupPending(int thread) const {
+    return std::any_of(popups_.begin(), popups_.end(), [thread](const PendingPopup& p) {
+        return p.thread == thread && !p.entry.has_value();
+    });
+}
+
 // The program ends: no procedure thread runs again, and the one that halted
 // waits until it is unwound.
 void Runtime::halt(int exitCode, const std::string& text) {

@@ -24,6 +24,10 @@
 // threads' windows stay usable. A box asked for outside every procedure
 // thread is answered synchronously by the backend.
 //
+// Popup menus (popup()) wait like message boxes, but block no window: the
+// thread that asked simply waits for the backend's popupChosen(). Outside
+// every procedure thread no popup can be shown and popup() returns 0.
+//
 // The active window is the one the user works in: the window last opened,
 // or the one the user activated; when it closes, the first unblocked window
 // in stacking order takes its place. Losing and gaining that place delivers
@@ -96,6 +100,14 @@ public:
     bool messagePending(int thread) const;
     std::optional<int> haltCode() const { return haltCode_; }
 
+    // --- popup menus --------------------------------------------------------
+    // Shows `menu` and waits: the chosen entry (1-based), 0 = dismissed.
+    unsigned popup(const PopupMenu& menu);
+    // The backend reports the entry chosen (0 = dismissed); an entry that
+    // cannot be chosen counts as a dismissal.
+    void popupChosen(PopupId id, unsigned entry);
+    bool popupPending(int thread) const;
+
     // --- timers -------------------------------------------------------------
     std::optional<int64_t> nextTimerDue() const;
     // Queues Timer for every window whose time has come (one at most queued
@@ -132,6 +144,14 @@ private:
     WindowId active_ = 0;
     WindowId lastId_ = 0;
     std::vector<PendingBox> boxes_;
+    struct PendingPopup {
+        PopupId id = 0;
+        int thread = 0;
+        PopupMenu menu{};
+        std::optional<unsigned> entry{};
+    };
+    std::vector<PendingPopup> popups_;
+    PopupId lastPopup_ = 0;
     MessageId lastMessage_ = 0;
     std::optional<int> haltCode_;
 };

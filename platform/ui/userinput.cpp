@@ -1,6 +1,7 @@
 // User input: keys, clicks and choices turned into events.
 #include "platform/ui/userinput.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/ui/runtime.h"
@@ -429,6 +430,24 @@ InputResult UserInput::resize(WindowId window, Rect size) {
         return r;
     w->size_ = size;
     w->queue(Event{.kind = EventKind::Sized});
+    return InputResult::Done;
+}
+
+InputResult UserInput::listRows(WindowId window, ControlId list, int rows) {
+    Window* w = runtime_.find(window);
+    if (w == nullptr)
+        return InputResult::NoWindow;
+    Control* c = w->find(list);
+    if (c == nullptr || c->kind() != ControlKind::List || rows < 0)
+        return InputResult::NoControl;
+    if (c->pageRows_ == rows)
+        return InputResult::Done;
+    c->pageRows_ = rows;
+    const bool opening = std::any_of(w->queue_.begin(), w->queue_.end(), [](const auto& q) {
+        return q.event.kind == EventKind::OpenWindow;
+    });
+    if (!opening)
+        w->queue(Event{.kind = EventKind::Sized});
     return InputResult::Done;
 }
 

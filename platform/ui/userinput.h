@@ -69,6 +69,11 @@ public:
     InputResult close(WindowId window);
     InputResult activate(WindowId window);
     InputResult resize(WindowId window, Rect size);
+    // The display shows `rows` whole rows of a list now. A change reaches the
+    // procedure as Sized, unless its window's OpenWindow is still queued (it
+    // reads the rows when it opens). Taken also while the window is blocked:
+    // it is what the display shows, not an action of the user.
+    InputResult listRows(WindowId window, ControlId list, int rows);
 
 private:
     Window* usableWindow(WindowId id, InputResult& result) const;

@@ -229,6 +229,24 @@ bool Window::usable(ControlId number) const {
     return find(number) != nullptr;
 }
 
+bool Window::shown(ControlId number) const {
+    const Control* c = find(number);
+    for (const Control* p = c; p != nullptr; p = find(p->desc().parent)) {
+        if (!p->visible() || (p != c && p->kind() == ControlKind::Tab && !onCurrentTab(*p)))
+            return false;
+    }
+    return c != nullptr;
+}
+
+bool Window::onCurrentTab(const Control& tab) const {
+    const Control* sheet = find(tab.desc().parent);
+    if (sheet == nullptr)
+        return true;
+    const std::vector<const Control*> all = tabs(sheet->number());
+    const auto it = std::find(all.begin(), all.end(), &tab);
+    return static_cast<int>(it - all.begin()) + 1 == sheet->choice();
+}
+
 std::vector<const Control*> Window::tabs(ControlId sheet) const {
     std::vector<const Control*> out;
     for (const auto& c : controls_) {
@@ -344,14 +362,7 @@ bool Window::inTabOrder(const Control& c) const {
     if (!c.focusable() || (c.desc().flags & control::Skip) || !usable(c.number()))
         return false;
     for (const Control* p = find(c.desc().parent); p != nullptr; p = find(p->desc().parent)) {
-        if (p->kind() != ControlKind::Tab)
-            continue;
-        const Control* sheet = find(p->desc().parent);
-        if (sheet == nullptr)
-            continue;
-        const std::vector<const Control*> all = tabs(sheet->number());
-        const auto it = std::find(all.begin(), all.end(), p);
-        if (static_cast<int>(it - all.begin()) + 1 != sheet->choice())
+        if (p->kind() == ControlKind::Tab && !onCurrentTab(*p))
             return false;
     }
     return true;
@@ -378,8 +389,7 @@ ControlId Window::nextInTabOrder(ControlId from, int step) const {
 
 const Control* Window::defaultButton() const {
     for (const auto& c : controls_) {
-        if (c->kind() == ControlKind::Button && (c->desc().flags & control::Default) &&
-            usable(c->number())) {
+        if (c->kind() == ControlKind::Button && c->isDefault() && usable(c->number())) {
             return c.get();
         }
     }

@@ -101,6 +101,9 @@ public:
     // The control and every parent (tab, sheet, group, option) are enabled
     // and visible.
     bool usable(ControlId number) const;
+    // The control and every parent are visible, and every tab it lies on is
+    // its sheet's current tab: the user can see it.
+    bool shown(ControlId number) const;
     // The tabs of a sheet in their order.
     std::vector<const Control*> tabs(ControlId sheet) const;
 
@@ -170,6 +173,7 @@ private:
     ControlId selectable(ControlId number) const;
     bool inTabOrder(const Control& c) const;
     const Control* defaultButton() const;
+    bool onCurrentTab(const Control& tab) const;
 
     WindowDesc desc_;
     std::vector<std::unique_ptr<Control>> controls_;

@@ -109,6 +109,9 @@ struct ControlDesc {
     std::string value{};  // the value a radio stores
     std::string icon{};
     Binding bind{};
+    // Lists: the whole rows the list shows at its declared size where no
+    // display measures them (the headless backend); 0 = not declared.
+    int rows = 0;
 };
 
 // Menu items without a procedure carry out one of the runtime's own actions.

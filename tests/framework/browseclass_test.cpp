@@ -1,8 +1,12 @@
 // BrowseClass: filling, paging, thumb, buttons and the update form round trip.
 //
 //   empty view · insert/delete/change through the form · paging reads ·
-//   thumb with and without a step · selection list · VCR next record · misuse
+//   thumb with and without a step · selection list · VCR next record · misuse ·
+//   page size from the rows shown · popup menu · default select button ·
+//   help button · sort sheet · deferred fill
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "framework/requestglobals.h"
 #include "tests/framework/listfixture.h"
@@ -57,7 +61,7 @@ TEST_F(BrowseTest, delete_removes_the_row_and_refills_around_the_same_place) {
     key(ui::key::Delete);
     EXPECT_EQ(selectedName(), "N0004");
     EXPECT_EQ(list().rows().size(), 10u);
-    EXPECT_EQ(shownNames().front(), "N0004");
+    EXPECT_EQ(shownNames().front(), "N0000");  // the page stays where it was
     EXPECT_EQ(bufferName(), "N0004");
 }
 
@@ -66,9 +70,13 @@ TEST_F(BrowseTest, cancelled_form_refills_at_the_previous_position) {
     options.form = [](uint8_t) { return uint8_t{ResponseCancelled}; };
     open();
     key(ui::key::PgDn);
+    key(ui::key::Down);  // the page starts below the first row read by PgDn
+    key(ui::key::Up);
     const std::string before = selectedName();
+    const auto page = shownNames();
     press(ListCtl::CHANGE);
     EXPECT_EQ(selectedName(), before);
+    EXPECT_EQ(shownNames(), page);  // the page does not scroll under the user
 }
 
 TEST_F(BrowseTest, edge_moves_read_one_record_and_page_keys_read_a_page) {
@@ -244,6 +252,172 @@ TEST_F(BrowseTest, popup_of_a_selection_list_offers_elegir_after_a_separator) {
     ASSERT_EQ(items.size(), 1u);
     EXPECT_EQ(items[0].text, "&Elegir");
     EXPECT_TRUE(items[0].enabled);
+}
+
+// --- the page follows the rows the list shows --------------------------------
+
+class BrowsePageTest : public ListTest {
+protected:
+    // The display now shows `rows` rows of the list.
+    void showRows(int rows) {
+        ASSERT_EQ(rt->input().listRows(listWindow()->id(), ListCtl::LIST, rows),
+                  ui::InputResult::Done);
+        settle();
+    }
+    std::vector<std::string> names(int first, int last) const {
+        std::vector<std::string> out;
+        for (int i = first; i <= last; ++i)
+            out.push_back("N" + std::string(i < 10 ? "000" : "00") + std::to_string(i));
+        return out;
+    }
+};
+
+TEST_F(BrowsePageTest, a_shorter_list_drops_rows_below_then_above_and_keeps_the_selection) {
+    addMany(30);
+    open();
+    for (int i = 0; i < 7; ++i)
+        key(ui::key::Down);
+    browse->reads = 0;
+    showRows(4);
+    EXPECT_EQ(browse->reads, 0);
+    EXPECT_EQ(shownNames(), names(4, 7));
+    EXPECT_EQ(selectedName(), "N0007");
+    EXPECT_EQ(bufferName(), "N0007");
+    key(ui::key::PgDn);
+    EXPECT_EQ(shownNames(), names(8, 11));
+}
+
+TEST_F(BrowsePageTest, a_taller_list_reads_the_rows_it_lacks_below_then_above_at_the_end) {
+    addMany(30);
+    open();
+    key(ui::key::Down);
+    browse->reads = 0;
+    showRows(12);
+    EXPECT_EQ(browse->reads, 2);
+    EXPECT_EQ(shownNames(), names(0, 11));
+    EXPECT_EQ(selectedName(), "N0001");
+    key(ui::key::CtrlEnd);
+    showRows(15);
+    EXPECT_EQ(shownNames(), names(15, 29));
+    EXPECT_EQ(selectedName(), "N0029");
+    browse->reads = 0;
+    showRows(15);  // no change: nothing is read
+    EXPECT_EQ(browse->reads, 0);
+}
+
+TEST_F(BrowsePageTest, declared_rows_size_the_first_page_and_scale_with_the_lists_height) {
+    addMany(30);
+    options.declaredRows = 6;
+    open();
+    EXPECT_EQ(shownNames(), names(0, 5));
+    ui::Control& l = list();
+    l.setRect({.x = 10, .y = 20, .width = 280, .height = 240});  // twice the declared height
+    settle();
+    EXPECT_EQ(l.pageRows(), 12);
+    EXPECT_EQ(shownNames(), names(0, 11));
+}
+
+// --- popup menu, default button, help ----------------------------------------
+
+TEST_F(BrowseTest, right_click_shows_the_popup_and_the_chosen_item_does_what_its_button_does) {
+    addMany(5);
+    std::vector<uint8_t> requests;
+    options.form = [&](uint8_t request) {
+        requests.push_back(request);
+        EXPECT_EQ(bufferName(), "N0001");
+        return uint8_t{ResponseCancelled};
+    };
+    open();
+    key(ui::key::Down);
+    key(ui::key::MouseRight);
+    const ui::PopupMenu* menu = backend.pendingPopup();
+    ASSERT_NE(menu, nullptr);
+    std::vector<std::string> texts;
+    for (const ui::PopupEntry& e : menu->entries)
+        texts.push_back(e.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"&Agregar", "&Cambiar", "&Borrar", "Im&primir"}));
+    ASSERT_EQ(backend.choose(*rt, "Cambiar"), ui::HeadlessBackend::Choice::Done);
+    settle();
+    EXPECT_EQ(requests, std::vector<uint8_t>{RequestChange});
+    key(ui::key::MouseRight);
+    ASSERT_EQ(backend.choose(*rt, "none"), ui::HeadlessBackend::Choice::Done);
+    settle();
+    EXPECT_EQ(requests.size(), 1u);
+    EXPECT_FALSE(backend.popupPending());
+}
+
+TEST_F(BrowseTest, a_disabled_popup_item_cannot_be_chosen) {
+    open();  // empty: change is disabled
+    key(ui::key::MouseRight);
+    EXPECT_EQ(backend.choose(*rt, "&Cambiar"), ui::HeadlessBackend::Choice::Disabled);
+    EXPECT_EQ(backend.choose(*rt, "Query"), ui::HeadlessBackend::Choice::NoSuchEntry);
+    EXPECT_EQ(backend.choose(*rt, "none"), ui::HeadlessBackend::Choice::Done);
+}
+
+TEST_F(BrowseTest, a_selecting_list_makes_its_select_button_the_default_and_enter_selects) {
+    addMany(3);
+    options.request = RequestSelect;
+    open();
+    EXPECT_TRUE(listWindow()->control(ListCtl::SELECT).isDefault());
+    key(ui::key::Down);
+    key(ui::key::Enter);
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(response, ResponseCompleted);
+    EXPECT_EQ(nameAtClose, "N0001");
+    EXPECT_NE(std::find(accepted.begin(), accepted.end(), ui::ControlId(ListCtl::SELECT)),
+              accepted.end());
+}
+
+TEST_F(BrowseTest, a_list_that_is_not_selecting_has_no_default_button) {
+    addMany(3);
+    open();
+    EXPECT_FALSE(listWindow()->control(ListCtl::SELECT).isDefault());
+}
+
+TEST_F(BrowseTest, the_toolbars_help_button_and_f1_on_the_list_press_the_windows_help_button) {
+    options.toolbar = true;
+    open();
+    EXPECT_TRUE(toolbar.Enabled(2012));
+    ASSERT_TRUE(rt->post(EventKind::Accepted, 2012, thread));
+    settle();
+    EXPECT_EQ(std::count(accepted.begin(), accepted.end(), ui::ControlId(ListCtl::HELP)), 1);
+    key(ui::key::F1);
+    EXPECT_EQ(std::count(accepted.begin(), accepted.end(), ui::ControlId(ListCtl::HELP)), 2);
+}
+
+// --- sort sheet and deferred fill ----------------------------------------------
+
+TEST_F(BrowseTest, choosing_a_tab_re_sorts_and_keeps_the_selected_record) {
+    addAgent("3", "Alfa");
+    addAgent("1", "Beta");
+    addAgent("4", "Delta");
+    addAgent("2", "Gama");
+    options.key = AGT_BYNOMBRE;
+    options.sheetSorts = {1, 2};  // first tab by name, second by number
+    open();
+    key(ui::key::Down);
+    key(ui::key::Down);
+    ASSERT_EQ(selectedName(), "Delta");
+    choose(ListCtl::SHEET, "Segunda");
+    EXPECT_EQ(browse->GetSort(), 2);
+    EXPECT_EQ(shownNames(), (std::vector<std::string>{"Beta", "Gama", "Alfa", "Delta"}));
+    EXPECT_EQ(selectedName(), "Delta");
+    key(ui::key::Up);
+    choose(ListCtl::SHEET, "Primera");
+    EXPECT_EQ(shownNames(), (std::vector<std::string>{"Alfa", "Beta", "Delta", "Gama"}));
+    EXPECT_EQ(selectedName(), "Alfa");
+}
+
+TEST_F(BrowseTest, a_list_on_a_tab_not_in_front_fills_when_its_tab_is_chosen) {
+    addMany(3);
+    options.listOnSecondTab = true;
+    open();
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_TRUE(browse->LoadPending);
+    EXPECT_EQ(browse->reads, 0);
+    choose(ListCtl::SHEET, "Segunda");
+    EXPECT_EQ(shownNames(), (std::vector<std::string>{"N0000", "N0001", "N0002"}));
+    EXPECT_FALSE(browse->LoadPending);
 }
 
 TEST_F(BrowseTest, an_unknown_sort_number_is_a_programming_error) {

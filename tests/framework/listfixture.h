@@ -16,6 +16,7 @@
 #include "framework/browseclass.h"
 #include "framework/locatorclass.h"
 #include "framework/stepclass.h"
+#include "framework/toolbarclass.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
@@ -23,7 +24,20 @@
 
 namespace vorda::test {
 
-enum class ListCtl { LIST = 1, LOCATOR, INSERT, CHANGE, DELETE, SELECT, CLOSE, PRINT };
+enum class ListCtl {
+    LIST = 1,
+    LOCATOR,
+    INSERT,
+    CHANGE,
+    DELETE,
+    SELECT,
+    CLOSE,
+    PRINT,
+    HELP,
+    SHEET,
+    TAB_FIRST,
+    TAB_SECOND,
+};
 
 struct ListOptions {
     int key = AGT_BYNOMBRE;
@@ -34,6 +48,13 @@ struct ListOptions {
     bool buttons = true;
     // The update procedure: gets the request, returns the response.
     std::function<uint8_t(uint8_t)> form{};
+    std::string locatorPicture = "@s40";
+    // Non-empty: a second sort (the other AGT key) is added and the sheet's
+    // tabs choose the sort, tab i -> sheetSorts[i - 1].
+    std::vector<int> sheetSorts{};
+    bool listOnSecondTab = false;  // the list lies on the sheet's second tab
+    bool toolbar = false;          // a toolbar target with HELP as help button
+    int declaredRows = 0;          // the list control's declared rows
 };
 
 class CountingBrowse : public BrowseClass {
@@ -61,6 +82,7 @@ protected:
     void key(ui::KeyCode code);
     void scroll(ui::EventKind kind, int thumb = 0);
     void press(ListCtl control);
+    void choose(ListCtl control, std::string_view value);
     std::vector<std::string> shownNames() const;
     std::string selectedName() const;
     std::string bufferName() const;
@@ -75,6 +97,8 @@ protected:
     bool finished = false;
     uint8_t response = 0;
     std::string nameAtClose;
+    ToolbarClass toolbar;
+    std::vector<ui::ControlId> accepted;  // Accepted events the window took
 };
 
 std::string trimmed(std::string text);

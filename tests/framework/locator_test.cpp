@@ -101,5 +101,36 @@ TEST_F(LocatorTest, entry_locator_locates_when_its_entry_is_accepted) {
     EXPECT_EQ(entryText(), "PER");
 }
 
+TEST_F(LocatorTest, incremental_locator_lays_typed_digits_into_its_entrys_template) {
+    addAgent("1/11.11.111", "Uno");
+    addAgent("2/22.22.222", "Dos");
+    addAgent("2/35.00.000", "Tres");
+    addAgent("4/00.00.000", "Cuatro");
+    IncrementalLocatorClass locator;
+    locator.Init(ListCtl::LOCATOR, AGT_F::NRO, true);
+    options.key = AGT_BYNRO;
+    options.locator = &locator;
+    options.locatorPicture = "P#/##.##.###PB";
+    open();
+    key('2');
+    EXPECT_EQ(entryText(), "2");
+    EXPECT_EQ(selectedName(), "Dos");
+    key('3');
+    EXPECT_EQ(entryText(), "2/3");
+    EXPECT_EQ(selectedName(), "Tres");
+    key('x');  // refused by the template: nothing changes
+    EXPECT_EQ(entryText(), "2/3");
+    EXPECT_EQ(selectedName(), "Tres");
+    key(ui::key::Backspace);
+    EXPECT_EQ(entryText(), "2");
+    EXPECT_EQ(selectedName(), "Dos");
+    for (char c : std::string("2222222"))
+        key(static_cast<ui::KeyCode>(c));
+    EXPECT_EQ(entryText(), "2/22.22.222");
+    key('9');  // the template is full
+    EXPECT_EQ(entryText(), "2/22.22.222");
+    EXPECT_EQ(selectedName(), "Dos");
+}
+
 }  // namespace
 }  // namespace vorda::test

@@ -7,6 +7,7 @@
 
 #include "platform/ui/runtime.h"
 #include "platform/ui/userinput.h"
+#include "platform/ui/window.h"
 
 namespace vorda::ui {
 
@@ -108,6 +109,69 @@ HeadlessBackend::Answer HeadlessBackend::answer(Runtime& rt, std::string_view bu
     rt.answer(id, *b);
     return Answer::Done;
 }
+
+// --- lists --------------------------------------------------------------------------
+
+void HeadlessBackend::changed(Window& window, ControlId control, Change what) {
+    const Control* c = what == Change::Geometry ? window.find(control) : nullptr;
+    if (c == nullptr || c->kind() != ControlKind::List || c->desc().rows <= 0 ||
+        c->desc().at.height <= 0)
+        return;
+    const int rows = std::max(1, c->desc().rows * c->rect().height / c->desc().at.height);
+    if (Runtime* rt = Runtime::instance())
+        rt->input().listRows(window.id(), control, rows);
+}
+
+// --- popup menus --------------------------------------------------------------------
+
+void HeadlessBackend::record(const PopupMenu& menu) {
+    if (transcript_ == nullptr)
+        return;
+    *transcript_ << "POPUP \"" << menu.title << "\"\n";
+    for (const PopupEntry& e : menu.entries) {
+        if (e.separator)
+            *transcript_ << "SEPARATOR\n";
+        else
+            *transcript_ << "ITEM \"" << e.text << "\"" << (e.enabled ? "" : " disabled") << "\n";
+    }
+}
+
+void HeadlessBackend::showPopup(PopupId id, const PopupMenu& menu, int) {
+    record(menu);
+    popups_.push_back({.id = id, .menu = menu});
+}
+
+void HeadlessBackend::withdrawPopup(PopupId id) {
+    std::erase_if(popups_, [id](const PendingPopup& p) { return p.id == id; });
+}
+
+const PopupMenu* HeadlessBackend::pendingPopup() const {
+    return popups_.empty() ? nullptr : &popups_.front().menu;
+}
+
+HeadlessBackend::Choice HeadlessBackend::choose(Runtime& rt, std::string_view entry) {
+    if (popups_.empty())
+        return Choice::NoPopup;
+    const PendingPopup popup = popups_.front();
+    unsigned chosen = 0;
+    if (lower(entry) != "none") {
+        const std::string wanted = withoutMnemonic(entry);
+        const auto& all = popup.menu.entries;
+        const auto it = std::find_if(all.begin(), all.end(), [&](const PopupEntry& e) {
+            return !e.separator && (e.text == entry || withoutMnemonic(e.text) == wanted);
+        });
+        if (it == all.end())
+            return Choice::NoSuchEntry;
+        if (!it->enabled)
+            return Choice::Disabled;
+        chosen = static_cast<unsigned>(it - all.begin()) + 1;
+    }
+    popups_.erase(popups_.begin());
+    rt.popupChosen(popup.id, chosen);
+    return Choice::Done;
+}
+
+// --- the loop -----------------------------------------------------------------------
 
 void HeadlessBackend::settle(Runtime& rt) {
     rt.runReady();

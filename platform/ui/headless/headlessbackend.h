@@ -27,13 +27,15 @@ public:
 
     void windowOpened(Window&) override {}
     void windowClosed(WindowId) override {}
-    void changed(Window&, ControlId, Change) override {}
+    void changed(Window& window, ControlId control, Change what) override;
     void requestRun() override {}
     void showMessage(MessageId id, const MessageBox& box, int thread) override;
     void withdrawMessage(MessageId id) override;
     // Outside every procedure thread nobody can answer: the box is recorded
     // and takes its default button.
     unsigned messageNow(const MessageBox& box) override;
+    void showPopup(PopupId id, const PopupMenu& menu, int thread) override;
+    void withdrawPopup(PopupId id) override;
     void halt(int exitCode, const std::string& text) override;
     void standardAction(StandardAction action) override { actions_.push_back(action); }
     void timersChanged() override {}
@@ -52,6 +54,13 @@ public:
     Answer answer(Runtime& rt, std::string_view button);
     static std::optional<unsigned> buttonByName(const MessageBox& box, std::string_view name);
 
+    enum class Choice { Done, NoPopup, NoSuchEntry, Disabled };
+    // Chooses an entry of the oldest pending popup by its text ('&'
+    // optional); "none" dismisses it.
+    Choice choose(Runtime& rt, std::string_view entry);
+    bool popupPending() const { return !popups_.empty(); }
+    const PopupMenu* pendingPopup() const;
+
     bool messagePending() const { return !pending_.empty(); }
     const MessageBox* pendingMessage() const;
     const std::vector<MessageBox>& shown() const { return shown_; }
@@ -66,11 +75,18 @@ private:
         MessageBox box{};
     };
 
+    struct PendingPopup {
+        PopupId id = 0;
+        PopupMenu menu{};
+    };
+
     void record(const MessageBox& box);
+    void record(const PopupMenu& menu);
 
     std::ostream* transcript_;
     VirtualClock clock_;
     std::vector<Pending> pending_;
+    std::vector<PendingPopup> popups_;
     std::vector<MessageBox> shown_;
     std::optional<std::pair<int, std::string>> halted_;
     std::vector<StandardAction> actions_;

@@ -119,6 +119,8 @@ const ScriptPlayer::Command ScriptPlayer::commands[] = {
     {.name = "wait", .minWords = 2, .maxWords = 2, .run = &ScriptPlayer::wait},
     {.name = "show", .minWords = 2, .maxWords = 3, .run = &ScriptPlayer::show},
     {.name = "thumb", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::thumb},
+    {.name = "popup", .minWords = 2, .maxWords = 2, .run = &ScriptPlayer::popup},
+    {.name = "resize", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::resize},
 };
 
 ScriptPlayer::ScriptPlayer(Runtime& runtime, HeadlessBackend& backend, const Registry& registry,
@@ -147,6 +149,8 @@ int ScriptPlayer::run(std::istream& script) {
     }
     if (backend_.messagePending())
         return fail(number + 1, "message box left unanswered");
+    if (backend_.popupPending())
+        return fail(number + 1, "popup menu left unanswered");
     return 0;
 }
 
@@ -159,6 +163,8 @@ ScriptPlayer::Outcome ScriptPlayer::execute(const Words& words) {
     const std::string& name = words.front().text;
     if (backend_.messagePending() && name != "answer")
         return "message box left unanswered";
+    if (backend_.popupPending() && name != "popup")
+        return "popup menu left unanswered";
     if (Outcome o = programEnded())
         return o;
     for (const Command& c : commands) {
@@ -477,6 +483,36 @@ ScriptPlayer::Outcome ScriptPlayer::thumb(const Words& w) {
     if (Outcome o = resolve(w[1], t))
         return o;
     return done(rt_.input().scroll(t.window, t.control, EventKind::ScrollDrag, *percent));
+}
+
+// --- popup menus and window size ------------------------------------------------------
+
+ScriptPlayer::Outcome ScriptPlayer::popup(const Words& w) {
+    switch (backend_.choose(rt_, w[1].text)) {
+        case HeadlessBackend::Choice::NoPopup:
+            return "no popup menu shown";
+        case HeadlessBackend::Choice::NoSuchEntry:
+            return "no such item";
+        case HeadlessBackend::Choice::Disabled:
+            return "item disabled";
+        case HeadlessBackend::Choice::Done:
+            break;
+    }
+    return settle();
+}
+
+ScriptPlayer::Outcome ScriptPlayer::resize(const Words& w) {
+    const std::optional<int> width = readNumber(w[1].text);
+    const std::optional<int> height = readNumber(w[2].text);
+    if (!width || !height || *width <= 0 || *height <= 0)
+        return "bad size";
+    const Window* active = rt_.active();
+    if (active == nullptr)
+        return "no window open";
+    Rect size = active->size();
+    size.width = *width;
+    size.height = *height;
+    return done(rt_.input().resize(active->id(), size));
 }
 
 }  // namespace vorda::ui

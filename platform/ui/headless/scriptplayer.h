@@ -14,6 +14,9 @@
 //   choose <control> "<value>"    a radio value, a tab's text, a list row number
 //   toolbar <code>                a frame toolbar button (2000 to 2012)
 //   answer <button>               Ok, Yes, No, Cancel, or the button's label
+//   popup "<item>" | popup none   choose an item of the popup menu shown
+//                                 ('&' optional), or dismiss it
+//   resize <width> <height>       resize the active window (dialog units)
 //   close                         close the active window
 //   wait <hundredths>             let clock time pass (timers fire)
 //   show <control> | show window | show windows | show list <control> |
@@ -26,11 +29,14 @@
 //
 // Transcript lines:
 //   MESSAGE "<caption>" "<text>"  each message box, when it appears
+//   POPUP "<title>", then ITEM "<text>" [disabled] | SEPARATOR per entry:
+//                                 each popup menu, when it appears
 //   VALUE <control> "<text>"      WINDOW "<caption>"      ENABLED <control> yes|no
 //   ROW <n> "<col>" ... / ROW* <n> ... (the selected row)
 //   ERROR <line>: <reason>        the line that could not run; the replay stops
 // Texts are as displayed, trailing blanks removed; <control> as written.
-// A message box must be answered by the next command line.
+// A message box must be answered by the next command line, a popup menu
+// by the next `popup` line.
 #pragma once
 
 #include <istream>
@@ -92,6 +98,8 @@ private:
     Outcome wait(const Words& w);
     Outcome show(const Words& w);
     Outcome thumb(const Words& w);
+    Outcome popup(const Words& w);
+    Outcome resize(const Words& w);
 
     Outcome showValue(const ScriptWord& word);
     Outcome showList(const ScriptWord& word);

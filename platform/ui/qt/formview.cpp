@@ -242,10 +242,23 @@ QWidget* FormView::createImage(const Control& c) {
 }
 
 void FormView::place(QWidget* w, const Control& c) {
-    QRect r = units_.rect(c.desc().at);
+    QRect r = units_.rect(c.rect());
     if (r.width() <= 0 || r.height() <= 0)
         r.setSize(r.size().expandedTo(w->sizeHint()));
     w->setGeometry(r);
+}
+
+// The program (its resizer) moved or resized the control.
+void FormView::syncGeometry(const Control& c) {
+    if (QWidget* w = widget(c.number()))
+        place(w, c);
+}
+
+void FormView::reportListRows() {
+    for (const auto& [number, w] : widgets_) {
+        if (auto* l = qobject_cast<PageList*>(w))
+            l->reportRows();
+    }
 }
 
 // A prompt's mnemonic moves to the control after it (its entry).
@@ -298,6 +311,9 @@ void FormView::changed(const Window& window, ControlId control, Change what) {
         case Change::Focus:
             applyFocus(window);
             break;
+        case Change::Geometry:
+            syncGeometry(*c);
+            break;
         default:
             break;
     }
@@ -349,6 +365,8 @@ void FormView::syncState(const Window& window, const Control& c) {
     w->setVisible(shown(window, c));
     if (auto* e = qobject_cast<PictureEntry*>(w))
         e->setReadOnly(c.readOnly());
+    if (auto* b = qobject_cast<QPushButton*>(w))
+        b->setDefault(c.isDefault());
 }
 
 void FormView::syncChoice(const Window& window, const Control& c) {

@@ -56,10 +56,12 @@ public:
     QWidget* widget(ControlId control) const;
     PageList* list(ControlId control) const;
     PictureEntry* focusedEntry() const;
+    // Has every list report its visible rows (onPageRows) when they changed.
+    void reportListRows();
 
     // The status text of the control that got the focus.
     std::function<void(const QString&)> onStatus;
-    // A list's number of visible rows changed.
+    // A list's number of visible rows changed (also its first report).
     std::function<void(ControlId, int)> onPageRows;
     // The user resized the window (new client size in dialog units).
     std::function<void(const Rect&)> onResized;
@@ -86,6 +88,7 @@ private:
     QWidget* createImage(const Control& c);
     void addTab(const Control& c);
     void place(QWidget* w, const Control& c);
+    void syncGeometry(const Control& c);
     void setBuddies(const Window& window);
     void setWallpaper(const std::string& file);
 

@@ -124,12 +124,31 @@ void PageList::setUpColumns(const std::vector<ListColumn>& columns, const Dialog
     }
 }
 
-// Measured on the list's own height, so it holds before the table is laid out.
+// Measured on the list's own size, so it holds before the table is laid out.
 int PageList::rowsVisible() const {
     const int rowHeight = std::max(1, table_->verticalHeader()->defaultSectionSize());
     const int header = table_->horizontalHeader()->sizeHint().height();
-    const int body = height() - header - 2 * table_->frameWidth();
+    const int frame = 2 * table_->frameWidth();
+    int body = height() - header - frame;
+    if (columnsWidth() > width() - bar_->sizeHint().width() - frame)
+        body -= table_->horizontalScrollBar()->sizeHint().height();
     return std::max(1, body / rowHeight);
+}
+
+int PageList::columnsWidth() const {
+    int total = 0;
+    for (int i = 0; i < table_->columnCount(); ++i)
+        total += table_->columnWidth(i);
+    return total;
+}
+
+void PageList::reportRows() {
+    const int rows = rowsVisible();
+    if (rows == reportedRows_)
+        return;
+    reportedRows_ = rows;
+    if (onPageRows)
+        onPageRows(rows);
 }
 
 int PageList::rowCount() const {
@@ -264,13 +283,11 @@ bool PageList::eventFilter(QObject* watched, QEvent* event) {
 void PageList::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int rows = rowsVisible();
-    if (rows == lastPageRows_)
-        return;
-    const bool first = lastPageRows_ == 0;
-    lastPageRows_ = rows;
-    setRows(rows_);
-    if (!first && onPageRows)
-        onPageRows(rows);
+    if (rows != shownRows_) {
+        shownRows_ = rows;
+        setRows(rows_);
+    }
+    reportRows();
 }
 
 }  // namespace vorda::ui::qt

@@ -17,9 +17,11 @@
 // The bar snaps back to the control's thumb after each user move: only the
 // list manager moves it (setThumb).
 //
-// Rows visible: the number of whole rows the table's height holds. The
-// table holds at most that many rows; when a resize changes the number,
-// onPageRows is called so the backend can report it (Sized).
+// Rows visible: the number of whole rows the table's height holds (less a
+// horizontal scroll bar when the columns are wider than the table). The
+// table holds at most that many rows; reportRows() calls onPageRows when the
+// number differs from the one last reported, and every resize reports a
+// change, so the backend can tell the runtime (UserInput::listRows).
 #pragma once
 
 #include <QWidget>
@@ -44,6 +46,8 @@ public:
     void setSelection(int row);  // 1-based, 0 = none
     void setThumb(int percent);
     int rowsVisible() const;
+    // Calls onPageRows when rowsVisible() differs from the last report.
+    void reportRows();
     int rowCount() const;
     QTableWidget* table() const { return table_; }
     QScrollBar* thumbBar() const { return bar_; }
@@ -62,6 +66,7 @@ private:
     bool keyPress(QKeyEvent& event);
     bool wheel(QWheelEvent& event);
     void clicked(int row);
+    int columnsWidth() const;
 
     int window_;
     ControlId control_;
@@ -71,7 +76,8 @@ private:
     std::vector<ListColumn> columns_;
     int selection_ = 0;
     int thumb_ = 0;
-    int lastPageRows_ = 0;
+    int shownRows_ = 0;     // rowsVisible() when the rows were last laid out
+    int reportedRows_ = 0;  // rowsVisible() as last reported
 };
 
 }  // namespace vorda::ui::qt

@@ -3,12 +3,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPixmap>
@@ -75,6 +77,12 @@ QtBackend::QtBackend() {
 QtBackend::~QtBackend() {
     for (auto& [id, box] : boxes_)
         delete box.data();  // their callbacks refer to this backend
+    for (auto& [id, menu] : popups_) {
+        if (menu) {
+            menu->disconnect();
+            delete menu.data();
+        }
+    }
     for (auto& [id, shown] : windows_) {
         if (shown.outer)
             delete shown.outer.data();
@@ -186,11 +194,11 @@ void QtBackend::openChild(Window& window) {
         if (frame_ != nullptr)
             frame_->statusBar()->showMessage(text);
     };
-    form->onPageRows = [id](ControlId, int) {
-        Runtime* rt = Runtime::instance();
-        if (Window* w = rt != nullptr ? rt->find(id) : nullptr)
-            rt->input().resize(id, w->size());
+    form->onPageRows = [id](ControlId list, int rows) {
+        if (Runtime* rt = Runtime::instance())
+            rt->input().listRows(id, list, rows);
     };
+    form->reportListRows();
     form->onResized = [id](const Rect& size) {
         if (Runtime* rt = Runtime::instance())
             rt->input().resize(id, size);
@@ -395,6 +403,65 @@ unsigned QtBackend::messageNow(const MessageBox& box) {
 QMessageBox* QtBackend::messageBox(MessageId id) const {
     const auto it = boxes_.find(id);
     return it == boxes_.end() ? nullptr : it->second.data();
+}
+
+// --- popup menus ----------------------------------------------------------------------
+
+void QtBackend::showPopup(PopupId id, const PopupMenu& menu, int) {
+    Runtime* rt = Runtime::instance();
+    FormView* f = rt != nullptr && rt->active() != nullptr ? form(rt->active()->id()) : nullptr;
+    auto* m = new QMenu(f != nullptr ? static_cast<QWidget*>(f) : frame_);
+    m->setAttribute(Qt::WA_DeleteOnClose);
+    if (!menu.title.empty())
+        m->addSection(QString::fromStdString(menu.title));
+    unsigned number = 0;
+    for (const PopupEntry& e : menu.entries) {
+        ++number;
+        if (e.separator) {
+            m->addSeparator();
+            continue;
+        }
+        QAction* a = m->addAction(QString::fromStdString(e.text));
+        a->setEnabled(e.enabled);
+        connect(a, &QAction::triggered, this, [this, id, number] {
+            popups_.erase(id);
+            if (Runtime* r = Runtime::instance())
+                r->popupChosen(id, number);
+        });
+    }
+    // An entry's trigger comes after the menu hides: the dismissal waits a turn.
+    connect(m, &QMenu::aboutToHide, this, [this, id] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, id] {
+                popups_.erase(id);
+                if (Runtime* r = Runtime::instance())
+                    r->popupChosen(id, 0);
+            },
+            Qt::QueuedConnection);
+    });
+    popups_[id] = m;
+    m->popup(QCursor::pos());
+}
+
+void QtBackend::withdrawPopup(PopupId id) {
+    const auto it = popups_.find(id);
+    if (it == popups_.end())
+        return;
+    const QPointer<QMenu> m = it->second;
+    popups_.erase(it);
+    if (m) {
+        m->disconnect();
+        m->close();
+    }
+}
+
+QMenu* QtBackend::shownPopup() const {
+    for (auto it = popups_.rbegin(); it != popups_.rend(); ++it) {
+        if (it->second)
+            return it->second.data();
+    }
+    return nullptr;
 }
 
 // --- standard actions -----------------------------------------------------------------

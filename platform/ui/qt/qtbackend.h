@@ -21,6 +21,9 @@
 //   rt.start(MAIN);
 //   return backend.exec(rt);   // until every procedure thread has ended
 //
+// Popup menus: a QMenu at the mouse, shown without a nested loop; the entry
+// triggered (or 0 when the menu closes without one) is reported on the loop.
+//
 // The application's display name must stay unset: Qt would append it to
 // every caption, also to the boxes that have none.
 #pragma once
@@ -36,6 +39,7 @@
 
 class QEventLoop;
 class QMdiSubWindow;
+class QMenu;
 class QMessageBox;
 class QWidget;
 
@@ -70,6 +74,8 @@ public:
     void showMessage(MessageId id, const MessageBox& box, int thread) override;
     void withdrawMessage(MessageId id) override;
     unsigned messageNow(const MessageBox& box) override;
+    void showPopup(PopupId id, const PopupMenu& menu, int thread) override;
+    void withdrawPopup(PopupId id) override;
     void halt(int exitCode, const std::string& text) override;
     void standardAction(StandardAction action) override;
     void timersChanged() override;
@@ -82,6 +88,8 @@ public:
     // The outer Qt window: the QMainWindow, the QMdiSubWindow or the dialog.
     QWidget* windowWidget(WindowId id) const;
     QMessageBox* messageBox(MessageId id) const;
+    // The popup menu shown last and not yet closed, if any.
+    QMenu* shownPopup() const;
     // The rows a list can show at its present height (0 for no such list).
     int visibleRows(WindowId id, ControlId list) const;
     // The placement of a shown window, for the settings file.
@@ -115,6 +123,7 @@ private:
     SystemClock clock_;
     std::map<WindowId, Shown> windows_;
     std::map<MessageId, QPointer<QMessageBox>> boxes_;
+    std::map<PopupId, QPointer<QMenu>> popups_;
     FrameView* frame_ = nullptr;
     WindowId frameId_ = 0;
     QPointer<HelpViewer> help_;

@@ -115,6 +115,8 @@ void TestProgram::fill(Window& w) {
     for (const Person& p : people)
         rows.push_back({p.name, p.cuit});
     Control& browse = w.control(ListCtl::BROWSE);
+    if (browse.pageRows() > 0 && static_cast<int>(rows.size()) > browse.pageRows())
+        rows.resize(static_cast<size_t>(browse.pageRows()));
     browse.setRows(rows);
     if (browse.selection() == 0)
         browse.setSelection(1);
@@ -123,6 +125,7 @@ void TestProgram::fill(Window& w) {
 void TestProgram::list() {
     Window w(WindowDesc{
         .caption = "Lista de Personas",
+        .at = {.x = 0, .y = 0, .width = 200, .height = 60},
         .flags = window::MdiChild,
         .controls = {
             {.number = ListCtl::SHEET, .kind = ControlKind::Sheet, .name = "?CURRENTTAB"},
@@ -137,7 +140,9 @@ void TestProgram::list() {
             {.number = ListCtl::BROWSE,
              .kind = ControlKind::List,
              .name = "?BROWSE:1",
-             .columns = {{.header = "Nombre"}, {.header = "CUIT"}}},
+             .at = {.x = 0, .y = 20, .width = 200, .height = 40},
+             .columns = {{.header = "Nombre"}, {.header = "CUIT"}},
+             .rows = 4},
             {.number = ListCtl::INSERT,
              .kind = ControlKind::Button,
              .name = "?INSERT:2",
@@ -149,15 +154,25 @@ void TestProgram::list() {
         }});
     w.open();
     Control& browse = w.control(ListCtl::BROWSE);
+    browse.alert(key::MouseRight);
+    const PopupMenu actions{.entries = {{.text = "&Agregar"},
+                                        {.separator = true},
+                                        {.text = "&Borrar", .enabled = false}}};
     for (;;) {
         const Event e = w.ask();
         const bool next =
             e.kind == EventKind::ScrollDown || (e.kind == EventKind::Accepted && e.control == 2008);
-        if (e.kind == EventKind::OpenWindow || e.kind == EventKind::NewSelection)
+        if (e.kind == EventKind::Sized)  // the list takes the window's height below the tabs
+            browse.setRect({.x = 0, .y = 20, .width = 200, .height = w.size().height - 20});
+        if (e.kind == EventKind::OpenWindow || e.kind == EventKind::NewSelection ||
+            e.kind == EventKind::Sized)
             fill(w);
         if (next)
             browse.setSelection(browse.selection() + 1);
-        if (e.kind == EventKind::Accepted && e.control == ListCtl::INSERT) {
+        const bool insert = (e.kind == EventKind::Accepted && e.control == ListCtl::INSERT) ||
+                            (e.kind == EventKind::AlertKey && e.key == key::MouseRight &&
+                             Runtime::current().popup(actions) == 1);
+        if (insert) {
             request = 1;
             form();
             fill(w);
@@ -322,6 +337,38 @@ WINDOW "VORDA"
     EXPECT_EQ(status, 0);
 }
 
+TEST_F(ScriptPlayerTest, PopupMenusAreShownAndAnsweredAndResizeChangesTheListsRows) {
+    const std::string transcript = play(R"(start LISTA
+key ?BROWSE:1 RightClick
+popup "Agregar"
+show window
+press ?CANCEL
+key ?BROWSE:1 RightClick
+popup none
+show window
+resize 200 30
+show list ?BROWSE:1
+resize 200 60
+show list ?BROWSE:1
+)");
+    EXPECT_EQ(transcript, R"(POPUP ""
+ITEM "&Agregar"
+SEPARATOR
+ITEM "&Borrar" disabled
+WINDOW "Agregando una Persona"
+POPUP ""
+ITEM "&Agregar"
+SEPARATOR
+ITEM "&Borrar" disabled
+WINDOW "Lista de Personas"
+ROW* 1 "Ana" "20-12345678-6"
+ROW* 1 "Ana" "20-12345678-6"
+ROW 2 "Beto" ""
+ROW 3 "Ciro" "27-00000001-9"
+)");
+    EXPECT_EQ(status, 0);
+}
+
 TEST_F(ScriptPlayerTest, StartWaitFocusRegistryMenusAndTheFramesOwnExit) {
     const std::string transcript = play(R"(wait 499
 show windows
@@ -377,6 +424,17 @@ TEST_F(ScriptPlayerTest, ErrorLinesNameTheLineThatCouldNotRun) {
         {"menu \"&Tablas\" \"Nada\"\n", "ERROR 1: no such menu item\n"},
         {"show \"unterminated\n", "ERROR 1: quoted text not closed\n"},
         {"start LISTA\nchoose ?BROWSE:1 \"9\"\n", "ERROR 2: no such value\n"},
+        {"popup none\n", "ERROR 1: no popup menu shown\n"},
+        {"start LISTA\nkey ?BROWSE:1 RightClick\nshow windows\n",
+         "POPUP \"\"\nITEM \"&Agregar\"\nSEPARATOR\nITEM \"&Borrar\" disabled\n"
+         "ERROR 3: popup menu left unanswered\n"},
+        {"start LISTA\nkey ?BROWSE:1 RightClick\npopup \"&Borrar\"\n",
+         "POPUP \"\"\nITEM \"&Agregar\"\nSEPARATOR\nITEM \"&Borrar\" disabled\n"
+         "ERROR 3: item disabled\n"},
+        {"start LISTA\nkey ?BROWSE:1 RightClick\n",
+         "POPUP \"\"\nITEM \"&Agregar\"\nSEPARATOR\nITEM \"&Borrar\" disabled\n"
+         "ERROR 3: popup menu left unanswered\n"},
+        {"resize 0 30\n", "ERROR 1: bad size\n"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(play(c.script), c.transcript) << c.script;

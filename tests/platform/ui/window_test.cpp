@@ -325,5 +325,34 @@ TEST_F(WindowTest, DisabledHiddenOrParentDisabledControlsRefuseInput) {
     EXPECT_EQ(input().press(form->id(), Ctl::OK), InputResult::Done);
 }
 
+TEST_F(WindowTest, TheDefaultButtonCanMoveAndEnterPressesTheOneThatIsDefaultNow) {
+    openForm();
+    form->control(Ctl::OK).setDefault(false);
+    form->control(Ctl::CANCEL).setDefault(true);
+    input().key(form->id(), Ctl::LIST, key::Enter);
+    settle();
+    EXPECT_EQ(events.back(), accepted(Ctl::CANCEL));
+    form->control(Ctl::CANCEL).setDefault(false);
+    events.clear();
+    input().key(form->id(), Ctl::LIST, key::Enter);  // no default: the list is accepted
+    settle();
+    EXPECT_EQ(events, (std::vector<Event>{accepted(Ctl::LIST)}));
+}
+
+TEST_F(WindowTest, AControlIsShownOnlyWithItsParentsAndOnTheTabInFront) {
+    openForm();
+    EXPECT_TRUE(form->shown(Ctl::NAME));
+    EXPECT_FALSE(form->shown(Ctl::AMOUNT));
+    EXPECT_FALSE(form->shown(Ctl::RADIO_B));  // in an option group on the other tab
+    form->select(Ctl::AMOUNT);
+    EXPECT_TRUE(form->shown(Ctl::RADIO_B));
+    EXPECT_FALSE(form->shown(Ctl::NAME));
+    form->hide(Ctl::OPTION);
+    EXPECT_FALSE(form->shown(Ctl::RADIO_B));
+    form->disable(Ctl::AMOUNT);
+    EXPECT_TRUE(form->shown(Ctl::AMOUNT)) << "disabled is still seen";
+    EXPECT_FALSE(form->shown(999));
+}
+
 }  // namespace
 }  // namespace vorda::ui::test

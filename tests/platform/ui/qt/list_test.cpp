@@ -1,7 +1,11 @@
 // The one-page list: never more rows than visible, keys, wheel and its own
 // scroll bar become the list's scroll events, clicks choose rows, a height
-// change is reported.
+// change is reported, the program's geometry is applied, a popup menu is a
+// QMenu whose choice reaches the procedure, the default button follows the
+// runtime.
 #include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -14,7 +18,7 @@
 namespace vorda::ui::qt::test {
 namespace {
 
-enum Ctl { LIST = 1 };
+enum Ctl { LIST = 1, SELECT };
 
 class ListTest : public QtTest {
 protected:
@@ -34,7 +38,15 @@ protected:
                                        .indent = 2,
                                        .rightBorder = true,
                                        .resizable = true},
-                                      {.header = "Importe", .width = 60, .align = Align::Right}}}}};
+                                      {.header = "Importe", .width = 60, .align = Align::Right}}},
+                         {.number = SELECT,
+                          .kind = ControlKind::Button,
+                          .text = "&Elegir",
+                          .at = {4, 70, 40, 14}}}};
+        child.onEvent = [this](Window&, const Event& e) {
+            if (e.kind == EventKind::AlertKey && e.key == key::MouseRight)
+                chosen = static_cast<int>(Runtime::current().popup(menu));
+        };
         child.onOpen = [](Window& w) {
             std::vector<Row> rows;
             for (int i = 1; i <= 50; ++i)
@@ -62,9 +74,22 @@ protected:
         });
     }
 
+    // Right-clicks the list and waits for the popup menu.
+    QMenu* rightClick() {
+        rt.find(log->id)->alert(LIST, key::MouseRight);
+        QTest::mouseClick(list->table()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        return pump([&] { return backend.shownPopup() != nullptr; }) ? backend.shownPopup()
+                                                                     : nullptr;
+    }
+
     Child child;
     std::shared_ptr<Child::Log> log;
     PageList* list = nullptr;
+    const PopupMenu menu{.entries = {{.text = "&Agregar"},
+                                     {.text = "&Cambiar", .enabled = false},
+                                     {.separator = true},
+                                     {.text = "&Elegir"}}};
+    int chosen = -1;
 };
 
 TEST_F(ListTest, HoldsNoMoreRowsThanVisibleAndNeverScrollsNatively) {
@@ -168,6 +193,60 @@ TEST_F(ListTest, ATallerListShowsMoreRowsAndReportsSized) {
     ASSERT_TRUE(pump([&] { return child.saw(EventKind::Sized); }));
     EXPECT_GT(list->rowsVisible(), before);
     EXPECT_EQ(list->rowCount(), list->rowsVisible());
+}
+
+TEST_F(ListTest, TheProgramsGeometryIsAppliedAndTheNewRowsAreReported) {
+    Window* w = rt.find(log->id);
+    const int before = list->rowsVisible();
+    EXPECT_EQ(w->control(LIST).pageRows(), before) << "reported when the window opened";
+    const DialogUnits& du = backend.form(log->id)->units();
+    w->control(LIST).setRect({4, 4, 190, 30});
+    EXPECT_EQ(list->height(), du.y(30));
+    EXPECT_LT(list->rowsVisible(), before);
+    EXPECT_EQ(w->control(LIST).pageRows(), list->rowsVisible());
+    EXPECT_TRUE(pump([&] { return child.saw(EventKind::Sized); }));
+    EXPECT_EQ(list->rowCount(), list->rowsVisible());
+}
+
+TEST_F(ListTest, ColumnsWiderThanTheListLeaveRoomForTheHorizontalScrollBar) {
+    list->table()->setColumnWidth(1, list->width() * 2);
+    QTableWidget* t = list->table();
+    const int used = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth() +
+                     list->rowsVisible() * t->verticalHeader()->defaultSectionSize() +
+                     t->horizontalScrollBar()->sizeHint().height();
+    EXPECT_LE(used, list->height()) << "every row shown is whole above the scroll bar";
+}
+
+TEST_F(ListTest, ARightClickPopupIsAMenuWhoseChoiceReachesTheProcedure) {
+    QMenu* m = rightClick();
+    ASSERT_NE(m, nullptr);
+    const QList<QAction*> actions = m->actions();
+    ASSERT_EQ(actions.size(), 4);
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("&Agregar"));
+    EXPECT_FALSE(actions[1]->isEnabled());
+    EXPECT_TRUE(actions[2]->isSeparator());
+    actions[3]->trigger();
+    ASSERT_TRUE(pump([&] { return chosen >= 0; }));
+    EXPECT_EQ(chosen, 4);
+}
+
+TEST_F(ListTest, AMenuClosedWithoutAChoiceGivesZero) {
+    QMenu* m = rightClick();
+    ASSERT_NE(m, nullptr);
+    m->close();
+    ASSERT_TRUE(pump([&] { return chosen >= 0; }));
+    EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(backend.shownPopup(), nullptr);
+}
+
+TEST_F(ListTest, TheDefaultButtonFollowsTheRuntime) {
+    auto* b = qobject_cast<QPushButton*>(backend.form(log->id)->widget(SELECT));
+    ASSERT_NE(b, nullptr);
+    EXPECT_FALSE(b->isDefault());
+    rt.find(log->id)->control(SELECT).setDefault(true);
+    EXPECT_TRUE(b->isDefault());
+    rt.find(log->id)->control(SELECT).setDefault(false);
+    EXPECT_FALSE(b->isDefault());
 }
 
 }  // namespace
