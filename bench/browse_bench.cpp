@@ -5,9 +5,11 @@
 // then times, on a 20-row page ordered by name with a run-time step thumb and
 // an incremental locator: the first fill, a page down, a jump to the end, an
 // incremental locate of a name (typing 4 characters) and a thumb drag to 50 %.
-// Each operation is repeated and the median is printed.
+// Each operation is repeated and the median is printed; then the peak
+// resident memory of the whole run.
 //
 //   browse_bench [rows ...]     (default: 1000000 1000)
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -223,5 +225,8 @@ int main(int argc, char** argv) {
     int status = 0;
     for (long rows : sizes)
         status |= runOne(rows);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak RSS: %ld KB\n", usage.ru_maxrss);
     return status;
 }
