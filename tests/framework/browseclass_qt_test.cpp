@@ -17,6 +17,7 @@
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
 #include "tests/framework/relationtables.h"
+#include "tests/support/offscreenapp.h"
 
 // The font library keeps process-wide caches that the leak checker of the
 // sanitizer build would report as ours.
@@ -85,15 +86,7 @@ private:
 class BrowseQtTest : public RelationFixture {
 protected:
     static void SetUpTestSuite() {
-        if (QApplication::instance() != nullptr)
-            return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "browseclass_qt_test";
-        static char* argv[] = {name, nullptr};
-        static QApplication* app = new QApplication(argc, argv);
-        (void)app;
+        vorda::test::startOffscreenApplication("browseclass_qt_test");
     }
     void SetUp() override {
         RelationFixture::SetUp();

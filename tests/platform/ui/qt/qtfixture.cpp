@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
+#include "tests/support/offscreenapp.h"
 
 // The font library keeps process-wide caches that the leak checker of the
 // sanitizer build would report as ours.
@@ -116,15 +117,7 @@ bool Child::saw(EventKind kind, ControlId control) const {
 }
 
 void QtTest::SetUpTestSuite() {
-    if (QApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "platform_ui_qt_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
+    vorda::test::startOffscreenApplication("platform_ui_qt_test");
 }
 
 bool QtTest::pump(const std::function<bool()>& done, int ms) {
