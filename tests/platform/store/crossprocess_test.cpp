@@ -174,6 +174,25 @@ TEST_F(CrossProcess, a_record_changed_elsewhere_gives_changed_by_other_and_reget
 }
 
 // Records per declaration key in one table.
+TEST_F(CrossProcess, two_stations_adding_to_a_table_kept_in_key_order_never_share_an_id) {
+    Table t(pruebaClusteredDesc());
+    ASSERT_EQ(t.createOpen(), Ok);
+    Child other({"adds", dir(), "300"});
+    ASSERT_EQ(other.readLine(), "ready");
+    // This station adds in transactions of 20 while the other adds one commit each.
+    for (int batch = 0; batch < 15; ++batch) {
+        Transaction tx;
+        ASSERT_EQ(tx.begin({t.file.get()}, 20), Ok);
+        for (int i = 0; i < 20; ++i)
+            ASSERT_EQ(t.add("T" + std::to_string(batch * 20 + i), "", 0, "1/00.00.00020010100"), Ok);
+        ASSERT_EQ(tx.commit(), Ok);
+    }
+    EXPECT_EQ(other.wait(), 0);
+    EXPECT_EQ(t.file->records(), 600);
+    ASSERT_EQ(t.file->setKey(0), Ok);  // file order: by id, each record once
+    EXPECT_EQ(t.readAll().size(), 600u);
+}
+
 std::map<std::string, int> countByDecl(const TableDesc& desc) {
     Table t{desc};
     std::map<std::string, int> out;

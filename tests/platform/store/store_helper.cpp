@@ -11,6 +11,9 @@
 //   store_helper fill   DIR LIMIT MODE  with files limited to LIMIT bytes, add rows (MODE "auto":
 //                                       one commit each; "tx": all in one transaction) until a
 //                                       write fails; print the code and the driver's text
+//   store_helper adds   DIR N           open Prueba.tps kept in declaration order, print "ready",
+//                                       add N rows "H0".."H<N-1>" one commit each; exit status =
+//                                       the first failing driver code, 0 when all were added
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -164,6 +167,18 @@ int fill(long limit, const std::string& mode) {
 
 }  // namespace
 
+int adds(int n) {
+    Table t(pruebaClusteredDesc());
+    if (int code = t.file->open(kShared); code != Ok)
+        return code;
+    ready();
+    for (int i = 0; i < n; ++i) {
+        if (int code = t.add("H" + std::to_string(i), "", i, "1/00.00.00020010100"); code != Ok)
+            return code;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
     if (argc < 3 || chdir(argv[2]) != 0)
         return 200;
@@ -178,5 +193,7 @@ int main(int argc, char** argv) {
         return txloop(static_cast<unsigned>(std::atoi(argv[3])));
     if (command == "fill" && argc == 5)
         return fill(std::atol(argv[3]), argv[4]);
+    if (command == "adds" && argc == 4)
+        return adds(std::atoi(argv[3]));
     return 201;
 }
