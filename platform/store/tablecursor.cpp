@@ -73,6 +73,8 @@ int TableCursor::setFilter(const FilterNode* filter) {
 void TableCursor::resetStatements() {
     for (Statement& st : statements_)
         st.finalize();
+    for (std::vector<Statement>& level : beyond_)
+        level.clear();
     dropRows();
     lastReadValid_ = false;
 }
@@ -153,6 +155,8 @@ int TableCursor::check() {
     if (statementEpoch_ != table_.epoch()) {
         for (Statement& st : statements_)
             st.finalize();
+        for (std::vector<Statement>& level : beyond_)
+            level.clear();
         dropRows();
         statementEpoch_ = table_.epoch();
     }
@@ -214,10 +218,12 @@ int TableCursor::fetch(bool forward) {
 }
 
 // True in the order a clustered table keeps its rows when every term is
-// ascending, as id is (a row value compares all its terms one way).
+// ascending, as id is (a row value compares all its terms one way), and no
+// filter is set: SQLite prefers a filter's equalities on the leading columns
+// to the row value, and would then restart every batch at the run's start.
 bool TableCursor::seeksWithId() const {
     const TableLayout& layout = table_.layout();
-    if (!layout.clustered() || order_.empty() ||
+    if (!layout.clustered() || order_.empty() || filter_ ||
         order_ != layout.key(layout.desc().clusterKey).terms) {
         return false;
     }
@@ -229,15 +235,19 @@ bool TableCursor::seeksWithId() const {
 int TableCursor::fetchAround(bool forward, int64_t idBound, int limit) {
     if (int code = run(Query::Ties, forward, idBound, limit); code != Ok)
         return code;
-    const int got = static_cast<int>(meta_.size());
-    if (order_.empty() || got >= limit)
-        return Ok;
-    return run(Query::Beyond, forward, 0, limit - got);
+    for (int level = static_cast<int>(order_.size()) - 1; level >= 0; --level) {
+        const int got = static_cast<int>(meta_.size());
+        if (got >= limit)
+            break;
+        if (int code = run(Query::Beyond, forward, 0, limit - got, level); code != Ok)
+            return code;
+    }
+    return Ok;
 }
 
-int TableCursor::run(Query query, bool forward, int64_t idBound, int limit) {
+int TableCursor::run(Query query, bool forward, int64_t idBound, int limit, int level) {
     Statement* st = nullptr;
-    if (int code = statement(query, forward, &st); code != Ok)
+    if (int code = statement(query, forward, level, &st); code != Ok)
         return code;
     bindQuery(*st, query, idBound, limit);
     const TableLayout& layout = table_.layout();
@@ -267,10 +277,15 @@ void TableCursor::bindQuery(Statement& st, Query query, int64_t idBound, int lim
     }
 }
 
-int TableCursor::statement(Query query, bool forward, Statement** out) {
-    Statement& st = statements_[static_cast<size_t>(query) * 2 + (forward ? 0 : 1)];
+int TableCursor::statement(Query query, bool forward, int level, Statement** out) {
+    std::vector<Statement>& levels = beyond_[forward ? 0 : 1];
+    if (query == Query::Beyond && levels.size() < order_.size())
+        levels.resize(order_.size());
+    Statement& st = query == Query::Beyond
+                        ? levels[static_cast<size_t>(level)]
+                        : statements_[static_cast<size_t>(query) * 2 + (forward ? 0 : 1)];
     if (!st.prepared()) {
-        const int rc = st.prepare(table_.connection().handle(), sqlFor(query, forward));
+        const int rc = st.prepare(table_.connection().handle(), sqlFor(query, forward, level));
         if (rc != SQLITE_OK)
             return table_.failSqlite(rc);
     }
@@ -278,7 +293,7 @@ int TableCursor::statement(Query query, bool forward, Statement** out) {
     return Ok;
 }
 
-std::string TableCursor::sqlFor(Query query, bool forward) const {
+std::string TableCursor::sqlFor(Query query, bool forward, int level) const {
     const TableLayout& layout = table_.layout();
     const int n = static_cast<int>(order_.size());
     std::vector<std::string> where;
@@ -289,7 +304,7 @@ std::string TableCursor::sqlFor(Query query, bool forward) const {
         }
         where.push_back((forward ? "id >= ?" : "id <= ?") + std::to_string(n + 1));
     } else if (query == Query::Beyond) {
-        where.push_back(beyondCondition(forward));
+        where.push_back(beyondCondition(forward, level));
     } else if (query == Query::After) {
         where.push_back(afterCondition(forward));
     }
@@ -305,31 +320,18 @@ std::string TableCursor::sqlFor(Query query, bool forward) const {
     return sql + (forward ? "id" : "id DESC") + " LIMIT ?" + std::to_string(n + 2);
 }
 
-// Rows strictly after (forwards) or before the anchor's values in the order.
-std::string TableCursor::beyondCondition(bool forward) const {
+// Rows strictly after (forwards) or before the anchor's values whose first
+// `level` terms equal the anchor's and whose next term lies beyond it.
+std::string TableCursor::beyondCondition(bool forward, int level) const {
     const TableLayout& layout = table_.layout();
-    const auto after = [&](const OrderExpr& e) { return e.descending != forward ? " > " : " < "; };
-    bool uniform = true;
-    for (const OrderExpr& e : order_)
-        uniform = uniform && e.descending == order_[0].descending;
-    if (uniform) {
-        std::string left, right;
-        for (size_t i = 0; i < order_.size(); ++i) {
-            left += (i ? ", " : "") + layout.expression(order_[i]);
-            right += (i ? ", ?" : "?") + std::to_string(i + 1);
-        }
-        return "(" + left + ")" + after(order_[0]) + "(" + right + ")";
-    }
     std::string sql;
-    for (size_t i = 0; i < order_.size(); ++i) {
-        std::string term;
-        for (size_t j = 0; j < i; ++j) {
-            term += layout.expression(order_[j]) + " = ?" + std::to_string(j + 1) + " AND ";
-        }
-        term += layout.expression(order_[i]) + after(order_[i]) + "?" + std::to_string(i + 1);
-        sql += (i ? " OR (" : "(") + term + ")";
+    for (int j = 0; j < level; ++j) {
+        sql += layout.expression(order_[static_cast<size_t>(j)]) + " = ?" + std::to_string(j + 1) +
+               " AND ";
     }
-    return "(" + sql + ")";
+    const OrderExpr& e = order_[static_cast<size_t>(level)];
+    return sql + layout.expression(e) + (e.descending != forward ? " > ?" : " < ?") +
+           std::to_string(level + 1);
 }
 
 // Rows from the anchor's values and id bound on, in the order (inclusive).

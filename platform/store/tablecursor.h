@@ -4,21 +4,24 @@
 // sequence (setKey/next/previous/resetTo), which is a cursor ordered by a key.
 //
 // Reading. Every read runs prepared statements that seek the SQLite index of
-// the order and return at most `limit` rows (1, or 512 with quick scan on),
-// then resets them at once: no statement stays stepping between calls, since
-// a pending read would hold the file's SHARED lock and block other writers.
-// From an anchor (values v of the order's expressions, id r) reading forwards
-// takes two index seeks:
-//     ties:    e1 = v1 AND ... AND en = vn AND id >= r   ORDER BY e..., id
-//     beyond:  (e1, ..., en) > (v1, ..., vn)             ORDER BY e..., id
-// (SQLite seeks a row value over the index columns but not over the trailing
-// rowid; equality on all columns plus an id range it does seek.) In the order
-// a clustered table keeps its rows, id is a column of the primary key, and
-// one seek does:
-//     after:   (e1, ..., en, id) >= (v1, ..., vn, r)     ORDER BY e..., id
-// which also spares the per-row test of the ties' end. Backwards is
-// the mirror image. Mixed ascending and descending terms expand the row value
-// into its OR form. A filter is ANDed to every statement, its values bound.
+// the order and return at most `limit` rows (1, or growing batches with quick
+// scan on), then resets them at once: no statement stays stepping between
+// calls, since a pending read would hold the file's SHARED lock and block
+// other writers. From an anchor (values v of the order's expressions, id r)
+// reading forwards takes index seeks, each of a run of equal leading values
+// and one range, which SQLite seeks directly (a row value such as
+// (e1, e2) > (v1, v2) it seeks only to the first equal entry and then steps
+// over every one of them, a whole declaration's lines at the end of it):
+//     ties:      e1 = v1 AND ... AND en = vn AND id >= r
+//     beyond n:  e1 = v1 AND ... AND en-1 = vn-1 AND en > vn
+//     ...
+//     beyond 1:  e1 > v1                               each ORDER BY e..., id
+// taken in that order until the batch is full; `>` is `<` for a descending
+// term. In the order a clustered table keeps its rows, id is a column of the
+// primary key, and without a filter one seek does:
+//     after:     (e1, ..., en, id) >= (v1, ..., vn, r)  ORDER BY e..., id
+// Backwards is the mirror image. A filter is ANDed to every statement, its
+// values bound.
 //
 // Anchor state (what the next read starts from):
 //     First ── next ──► Row(v, r) ── next/previous ──► Row(v', r')
@@ -95,10 +98,11 @@ private:
     int read(bool forward);
     int fetch(bool forward);
     int fetchAround(bool forward, int64_t idBound, int limit);
-    int run(Query query, bool forward, int64_t idBound, int limit);
-    int statement(Query query, bool forward, Statement** out);
-    std::string sqlFor(Query query, bool forward) const;
-    std::string beyondCondition(bool forward) const;
+    // `level` (Beyond only): the number of leading terms held equal.
+    int run(Query query, bool forward, int64_t idBound, int limit, int level = 0);
+    int statement(Query query, bool forward, int level, Statement** out);
+    std::string sqlFor(Query query, bool forward, int level) const;
+    std::string beyondCondition(bool forward, int level) const;
     std::string afterCondition(bool forward) const;
     bool seeksWithId() const;
     void bindQuery(Statement& st, Query query, int64_t idBound, int limit) const;
@@ -118,6 +122,7 @@ private:
     std::vector<SqlValue> filterValues_;
     std::string filterSql_;
     std::array<Statement, 8> statements_;
+    std::vector<Statement> beyond_[2];  // by level; [0] forwards, [1] backwards
     uint64_t statementEpoch_ = 0;
     Anchor anchor_;
     bool anchorLazy_ = false;            // anchor_ values still to be taken from lastImage_

@@ -5,6 +5,8 @@
 //                   upper-case comparison, numbers and dates, bad filters
 //   CursorOrder     descending and mixed orders, positions, quick scan, closed file
 #include <algorithm>
+#include <cstdio>
+#include <ctime>
 
 #include "platform/store/transaction.h"
 #include "platform/types/errorstate.h"
@@ -203,6 +205,47 @@ TEST_P(CursorOrder, quick_scan_gives_the_same_rows_in_both_directions) {
     cursor->flush();
     ASSERT_EQ(cursor->next(), Ok);
     EXPECT_EQ(t.rec.CODIGO.str(), plain[1]);
+}
+
+// CPU seconds spent by `n` reads of next(); negative if one failed (for
+// `n` = 1, a read that finds no more records counts as done).
+double cpuSecondsFor(Cursor& c, int n) {
+    timespec a{}, b{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &a);
+    for (int i = 0; i < n; ++i) {
+        const int code = c.next();
+        if (code != Ok && !(n == 1 && code == NoMoreRecords))
+            return -1;
+    }
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &b);
+    return static_cast<double>(b.tv_sec - a.tv_sec) + (b.tv_nsec - a.tv_nsec) * 1e-9;
+}
+
+TEST_P(CursorOrder, reading_past_a_long_run_of_equal_keys_does_not_step_over_it) {
+    constexpr int kRows = 60000;
+    Transaction tx;
+    ASSERT_EQ(tx.begin({t.file.get()}, 5), Ok);
+    for (int i = 0; i < kRows; ++i)
+        ASSERT_EQ(t.add("L" + std::to_string(i), "", i, "3/00.00.00020010100"), Ok);
+    ASSERT_EQ(tx.commit(), Ok);
+    ASSERT_EQ(cursor->setOrder({{.field = F_DECL}}), Ok);
+    // "3/..." is the last declaration: the 60,000 lines end the order.
+    t.rec.setDecl("3/00.00.000", "2001", "01", "00");
+    cursor->startAtBuffer();
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(cursor->next(), Ok);
+    const double middle = cpuSecondsFor(*cursor, 20) / 20;
+    ASSERT_GE(middle, 0);
+    ASSERT_EQ(t.rec.ORDEN, 119);
+    // From the last line, the read that finds nothing more seeks past the run
+    // instead of stepping over its 60,000 equal entries.
+    cursor->startAtLast();
+    ASSERT_EQ(cursor->previous(), Ok);
+    ASSERT_EQ(t.rec.CODIGO.str(), "L59999");
+    const double past = cpuSecondsFor(*cursor, 1);
+    ASSERT_GE(past, 0);
+    EXPECT_EQ(cursor->next(), NoMoreRecords);
+    EXPECT_LT(past, 10 * middle + 0.001) << past << " s against " << middle << " s a read";
 }
 
 TEST_P(CursorOrder, a_cursor_of_a_closed_file_fails_and_works_again_after_reopening) {
