@@ -102,14 +102,7 @@ protected:
     }
 
     bool pump(const std::function<bool()>& done, int ms = 3000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return true;
+        return vorda::test::pumpUntil(done, ms);
     }
     void open() {
         rt->start([this] {

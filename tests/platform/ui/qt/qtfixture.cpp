@@ -121,14 +121,7 @@ void QtTest::SetUpTestSuite() {
 }
 
 bool QtTest::pump(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
+    return vorda::test::pumpUntil(done, ms);
 }
 
 void QtTest::pumpFor(int ms) {
