@@ -1,5 +1,7 @@
 #include "platform/store/filtersql.h"
 
+#include <utility>
+
 #include <charconv>
 
 #include "platform/store/codes.h"
@@ -62,14 +64,21 @@ int FilterSql::compile(const FilterNode& node, std::string* sql) {
             return compileCompare(node, sql);
         case FilterNode::Kind::And:
             return compileList(node, " AND ", "1", sql);
-        case FilterNode::Kind::Or:
-            return compileList(node, " OR ", "0", sql);
+        case FilterNode::Kind::Or: {
+            const bool outer = std::exchange(conjunctive_, false);
+            const int code = compileList(node, " OR ", "0", sql);
+            conjunctive_ = outer;
+            return code;
+        }
         case FilterNode::Kind::Not: {
             if (node.children.size() != 1) {
                 return DriverError::fileSystem("Filtro inválido: NOT requiere una condición");
             }
             std::string inner;
-            if (int code = compile(node.children[0], &inner); code != Ok)
+            const bool outer = std::exchange(conjunctive_, false);
+            const int code = compile(node.children[0], &inner);
+            conjunctive_ = outer;
+            if (code != Ok)
                 return code;
             *sql = "NOT (" + inner + ")";
             return Ok;
@@ -114,6 +123,8 @@ int FilterSql::compileCompare(const FilterNode& node, std::string* sql) {
         if (upper)
             e.form = col.folded ? OrderExpr::Form::Folded : OrderExpr::Form::Upper;
         left += (i ? ", " : "") + layout_.expression(e);
+        if (conjunctive_ && node.op == CompareOp::Eq)
+            pinned_.push_back({.column = e, .value = value});
         right += (i ? ", " : "") + parameter(std::move(value));
     }
     if (columns.size() > 1) {

@@ -25,6 +25,14 @@ public:
     int compile(const FilterNode& node, std::string* sql);
     const std::vector<SqlValue>& parameters() const { return parameters_; }
 
+    // A column the whole filter holds equal to one value: an equality that
+    // no OR or NOT takes part in.
+    struct Pinned {
+        OrderExpr column;  // its column and form (never descending)
+        SqlValue value;
+    };
+    const std::vector<Pinned>& pinned() const { return pinned_; }
+
 private:
     int compileList(const FilterNode& node, const char* joiner, const char* empty,
                     std::string* sql);
@@ -36,6 +44,8 @@ private:
     const TableLayout& layout_;
     int next_;
     std::vector<SqlValue> parameters_;
+    std::vector<Pinned> pinned_;
+    bool conjunctive_ = true;  // the node being compiled is reached through ANDs only
 };
 
 }  // namespace vorda::store

@@ -46,11 +46,13 @@ void TableCursor::setKeyOrder(const std::vector<OrderExpr>& order) {
 void TableCursor::compileFilter() {
     filterSql_.clear();
     filterValues_.clear();
+    pinned_.clear();
     if (!filter_)
         return;
     FilterSql filter(table_.layout(), static_cast<int>(order_.size()) + 3);
     filter.compile(*filter_, &filterSql_);
     filterValues_ = filter.parameters();
+    pinned_ = filter.pinned();
 }
 
 int TableCursor::setFilter(const FilterNode* filter) {
@@ -231,6 +233,16 @@ bool TableCursor::seeksWithId() const {
                         [](const OrderExpr& e) { return e.descending; });
 }
 
+// True when the filter holds the beyond term of `level` equal to the
+// anchor's own value, so that no row can lie beyond it.
+bool TableCursor::levelIsEmpty(int level) const {
+    const OrderExpr& term = order_[static_cast<size_t>(level)];
+    const SqlValue& value = anchor_.values[static_cast<size_t>(level)];
+    return std::any_of(pinned_.begin(), pinned_.end(), [&](const FilterSql::Pinned& p) {
+        return p.column.column == term.column && p.column.form == term.form && p.value == value;
+    });
+}
+
 // Ties of the anchor's values first (by id from `idBound`), then beyond them.
 int TableCursor::fetchAround(bool forward, int64_t idBound, int limit) {
     if (int code = run(Query::Ties, forward, idBound, limit); code != Ok)
@@ -239,6 +251,8 @@ int TableCursor::fetchAround(bool forward, int64_t idBound, int limit) {
         const int got = static_cast<int>(meta_.size());
         if (got >= limit)
             break;
+        if (levelIsEmpty(level))
+            continue;
         if (int code = run(Query::Beyond, forward, 0, limit - got, level); code != Ok)
             return code;
     }

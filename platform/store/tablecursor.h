@@ -17,7 +17,9 @@
 //     ...
 //     beyond 1:  e1 > v1                               each ORDER BY e..., id
 // taken in that order until the batch is full; `>` is `<` for a descending
-// term. In the order a clustered table keeps its rows, id is a column of the
+// term. A level whose beyond term the filter holds equal to the anchor's
+// value has no rows and is not asked (SQLite would seek by the filter's
+// equality and step over the whole run testing the range). In the order a clustered table keeps its rows, id is a column of the
 // primary key, and without a filter one seek does:
 //     after:     (e1, ..., en, id) >= (v1, ..., vn, r)  ORDER BY e..., id
 // Backwards is the mirror image. A filter is ANDed to every statement, its
@@ -40,6 +42,7 @@
 #include <vector>
 
 #include "platform/store/file.h"
+#include "platform/store/filtersql.h"
 #include "platform/store/statement.h"
 #include "platform/store/tablelayout.h"
 
@@ -105,6 +108,7 @@ private:
     std::string beyondCondition(bool forward, int level) const;
     std::string afterCondition(bool forward) const;
     bool seeksWithId() const;
+    bool levelIsEmpty(int level) const;
     void bindQuery(Statement& st, Query query, int64_t idBound, int limit) const;
     void deliver(size_t row);
     void dropRows();
@@ -120,6 +124,7 @@ private:
     std::vector<OrderExpr> order_;
     std::optional<FilterNode> filter_;
     std::vector<SqlValue> filterValues_;
+    std::vector<FilterSql::Pinned> pinned_;  // columns the filter holds equal
     std::string filterSql_;
     std::array<Statement, 8> statements_;
     std::vector<Statement> beyond_[2];  // by level; [0] forwards, [1] backwards
