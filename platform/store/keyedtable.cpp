@@ -4,14 +4,14 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "platform/store/codes.h"
+#include "platform/store/drivercommand.h"
 #include "platform/store/driverror.h"
 #include "platform/store/positiontext.h"
 #include "platform/store/tablebuilder.h"
@@ -23,17 +23,6 @@ namespace {
 
 constexpr int kShareMask = 0xf0;
 constexpr int kDenyAll = 0x10;
-
-std::string trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
-}
 
 }  // namespace
 
@@ -202,21 +191,17 @@ int KeyedTable::create() {
 }
 
 int KeyedTable::send(std::string_view command) {
-    const size_t eq = command.find('=');
-    const std::string key = trimmed(command.substr(0, eq));
-    const std::string value = eq == std::string_view::npos ? "" : trimmed(command.substr(eq + 1));
-    if (key == "RECOVER") {
-        int seconds = 0;
-        const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), seconds);
-        if (ec != std::errc() || ptr != value.data() + value.size() || seconds < 0) {
+    const DriverCommand c = DriverCommand::parse(command);
+    if (c.key == "RECOVER") {
+        const std::optional<int> seconds = c.seconds();
+        if (!seconds)
             return DriverError::fileSystem("Comando inválido: " + std::string(command));
-        }
-        recoverSeconds_ = seconds;
-    } else if (key == "QUICKSCAN") {
-        if (value != "ON" && value != "OFF") {
+        recoverSeconds_ = *seconds;
+    } else if (c.key == "QUICKSCAN") {
+        const std::optional<bool> on = c.onOff();
+        if (!on)
             return DriverError::fileSystem("Comando inválido: " + std::string(command));
-        }
-        sequence_->setQuickScan(value == "ON");
+        sequence_->setQuickScan(*on);
     }
     return Ok;  // other drivers' commands are ignored
 }

@@ -18,13 +18,14 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cstring>
+#include <optional>
 #include <thread>
 #include <utility>
 
 #include "platform/store/codes.h"
+#include "platform/store/drivercommand.h"
 #include "platform/store/driverror.h"
 #include "platform/store/positiontext.h"
 
@@ -37,17 +38,6 @@ constexpr int kDenyAll = 0x10;
 int systemError(const std::string& what, int err) {
     return DriverError::fail(FileSystemError, std::to_string(err),
                              what + ": " + std::strerror(err));
-}
-
-std::string upperTrimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
 }
 
 struct Slice {
@@ -207,21 +197,17 @@ int TextFile::close() {
 }
 
 int TextFile::send(std::string_view command) {
-    const size_t eq = command.find('=');
-    const std::string key = upperTrimmed(command.substr(0, eq));
-    const std::string value =
-        eq == std::string_view::npos ? "" : upperTrimmed(command.substr(eq + 1));
-    if (key == "QUICKSCAN") {
-        if (value != "ON" && value != "OFF") {
+    const DriverCommand c = DriverCommand::parse(command);
+    if (c.key == "QUICKSCAN") {
+        const std::optional<bool> on = c.onOff();
+        if (!on)
             return DriverError::fileSystem("Comando inválido: " + std::string(command));
-        }
-        quickScan_ = value == "ON";
-    } else if (key == "RECOVER") {
-        const auto [ptr, ec] =
-            std::from_chars(value.data(), value.data() + value.size(), recoverSeconds_);
-        if (ec != std::errc() || ptr != value.data() + value.size()) {
+        quickScan_ = *on;
+    } else if (c.key == "RECOVER") {
+        const std::optional<int> seconds = c.seconds();
+        if (!seconds)
             return DriverError::fileSystem("Comando inválido: " + std::string(command));
-        }
+        recoverSeconds_ = *seconds;
     }
     return Ok;
 }
