@@ -19,6 +19,7 @@
 
 #include "framework/assertion.h"
 #include "framework/errorclass.h"
+#include "framework/errorids.h"
 #include "framework/filesmanager.h"
 #include "framework/relationmanager.h"
 #include "platform/store/codes.h"
@@ -377,7 +378,7 @@ Level FileManager::UseFile(int usageLevel) {
     if (info_.opened || LazyOpen == 0)
         return Benign;
     if (info_.openCount == 0)
-        return Throw(39);
+        return Throw(msg::FileNotOpen);
     int handle = SaveBuffer();
     const Level level = openFile(Report::Yes);
     RestoreBuffer(handle);
@@ -394,7 +395,7 @@ Level FileManager::openFile(Report report) {
         if (!again)
             return level;
     }
-    return openFailure(23, report);
+    return openFailure(msg::OpenError, report);
 }
 
 Level FileManager::openAttempt(int& mode, Report report, bool& again) {
@@ -414,22 +415,22 @@ Level FileManager::openAttempt(int& mode, Report report, bool& again) {
             return Benign;
         case store::FileNotFound:
             if (Create == 0)
-                return openFailure(23, report);
+                return openFailure(msg::OpenError, report);
             if (File->create() != store::Ok)
-                return openFailure(10, report);
+                return openFailure(msg::CreateError, report);
             again = true;
             return Benign;
         case store::KeysNeedRebuild:
             return rebuildKeys(report, again);
         case store::AccessDenied:
             if ((mode & 0x0F) == 0)
-                return openFailure(23, report);
+                return openFailure(msg::OpenError, report);
             mode &= 0xF0;
-            Throw(2);  // shown with or without reporting: the user must know
+            Throw(msg::AccessDenied);  // shown with or without reporting: the user must know
             again = true;
             return Benign;
         default:
-            return openFailure(23, report);
+            return openFailure(msg::OpenError, report);
     }
 }
 
@@ -439,12 +440,12 @@ Level FileManager::openFailure(uint16_t id, Report report) {
 }
 
 Level FileManager::rebuildKeys(Report report, bool& again) {
-    SetError(27);
+    SetError(msg::KeysInvalid);
     if (report == Report::No)
         return Notify;
     Throw();
     if (File->buildKeys() != store::Ok) {
-        SetError(26);
+        SetError(msg::RebuildError);
         return Throw();
     }
     again = true;
@@ -504,10 +505,10 @@ Level FileManager::read(Direction direction, Report report) {
             case store::RecordHeld:
                 if (SkipHeldRecords != 0)
                     continue;
-                SetError(28);
+                SetError(msg::RecordHeld);
                 return report == Report::Yes ? Throw() : Notify;
             default:
-                SetError(1);
+                SetError(msg::RetrieveError);
                 return report == Report::Yes ? Throw() : Fatal;
         }
     }
@@ -548,7 +549,7 @@ Level FileManager::addRecord(Report report) {
     }
     if (code == store::DuplicateKey)
         return duplicateKey(report);
-    SetError(4);
+    SetError(msg::AddError);
     return report == Report::Yes ? Throw() : Notify;
 }
 
@@ -563,12 +564,12 @@ int FileManager::putOverPlaceholder() {
 
 Level FileManager::duplicateKey(Report report) {
     if (report == Report::No) {
-        SetError(13);
+        SetError(msg::DuplicateKey);
         return Notify;
     }
     const std::string description = duplicatedKeyDescription();
-    SetError(13);
-    ThrowMessage(13, description);
+    SetError(msg::DuplicateKey);
+    ThrowMessage(msg::DuplicateKey, description);
     return Notify;
 }
 
@@ -610,13 +611,13 @@ Level FileManager::update(Report report) {
     if (code == store::Ok)
         return Benign;
     if (code == store::ChangedByOther) {
-        SetError(6);
+        SetError(msg::RecordChanged);
         if (report == Report::Yes)
             Throw();
         File->reget(position);  // the buffer now holds the other station's version
         return Notify;
     }
-    SetError(25);
+    SetError(msg::UpdateError);
     return report == Report::Yes ? Throw() : Notify;
 }
 
@@ -660,7 +661,7 @@ Level FileManager::primeAutoInc(Report report) {
             return Benign;
         if (level != Benign)
             return level;
-        SetError(32);
+        SetError(msg::AutoNumberRetry);
         if (report == Report::No)
             return Notify;
         if (Throw() != Benign)
@@ -707,7 +708,7 @@ Level FileManager::numberKey(const KeyEntry& key, Report report) {
     }
     std::memcpy(buffer(), image.data(), image.size());
     if (code != store::Ok && code != store::NoMoreRecords) {
-        SetError(1);
+        SetError(msg::RetrieveError);
         return report == Report::Yes ? Throw() : Notify;
     }
     setNumberAt(buffer(), field, value);

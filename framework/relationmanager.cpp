@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "framework/assertion.h"
+#include "framework/errorids.h"
 #include "framework/filemanager.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
@@ -129,7 +130,7 @@ public:
             files.push_back(manager->File);
         }
         if (transaction_.begin(files, TransactionTimeoutSeconds) != store::Ok) {
-            primary_.Me->Throw(21);
+            primary_.Me->Throw(msg::TransactionError);
             return Notify;
         }
         deferral_.emplace();
@@ -532,7 +533,7 @@ Level RelationManager::seekDependent(const Relation& relation, const LinkValues&
 
 Level RelationManager::Delete(bool confirm) {
     checkInit();
-    if (confirm && Me->Throw(9) != Benign)
+    if (confirm && Me->Throw(msg::ConfirmDelete) != Benign)
         return Notify;
     for (;;) {
         const Level result = deleteAttempt();
@@ -540,7 +541,7 @@ Level RelationManager::Delete(bool confirm) {
             hasSaved_ = false;
             return Benign;
         }
-        if (Me->Throw(33) != Benign)
+        if (Me->Throw(msg::RetryDelete) != Benign)
             return result;
     }
 }
@@ -561,7 +562,7 @@ Level RelationManager::deleteAttempt() {
     if (result == Benign) {
         result = deleteRecord(logout, position);
         if (result == Benign) {
-            result = logout.commit(11);
+            result = logout.commit(msg::DeleteError);
         } else {
             logout.abort();
         }
@@ -572,7 +573,7 @@ Level RelationManager::deleteAttempt() {
 
 Level RelationManager::deleteRecord(Logout& logout, const std::string& position) {
     if (Me->TryReget(position) != Benign) {
-        logout.fail(Me, 11);
+        logout.fail(Me, msg::DeleteError);
         return Notify;
     }
     const Level level = deleteDependents(logout);
@@ -596,7 +597,7 @@ Level RelationManager::deleteDependents(Logout& logout) {
 // have run lookups in this table).
 Level RelationManager::eraseCurrent(Logout& logout, const std::string& position) {
     if (Me->TryReget(position) != Benign || Me->File->erase() != store::Ok) {
-        logout.fail(Me, 11);
+        logout.fail(Me, msg::DeleteError);
         return Notify;
     }
     return Benign;
@@ -615,7 +616,7 @@ Level RelationManager::DeleteSecondary(Logout& logout, const Relation& relation,
         if (found == Notify)
             return Benign;
         if (found != Benign) {
-            logout.fail(Me, 1);
+            logout.fail(Me, msg::RetrieveError);
             return Fatal;
         }
         const Level level = deleteOne(logout, relation);
@@ -627,7 +628,7 @@ Level RelationManager::DeleteSecondary(Logout& logout, const Relation& relation,
 Level RelationManager::deleteOne(Logout& logout, const Relation& relation) {
     switch (relation.deleteMode) {
         case RIRestrict:
-            logout.fail(Me, 30);
+            logout.fail(Me, msg::RestrictDelete);
             return Notify;
         case RIClear:
             return clearDependent(logout, relation);
@@ -687,18 +688,18 @@ Level RelationManager::updateRecord(Logout& logout, const std::vector<LinkValues
         putBackLinks(relations_[failedAt], oldValues[failedAt]);
         return Notify;
     }
-    return logout.commit(25);
+    return logout.commit(msg::UpdateError);
 }
 
 // The record's own write failed: roll back, then report. Another station's
 // change (6) becomes 7 for a form, which then shows that station's values.
 Level RelationManager::updateFailure(Logout& logout, Level level, bool fromForm) {
     uint16_t id = level == Notify ? Me->GetError() : 0;
-    if (fromForm && id == 6)
-        id = 7;
+    if (fromForm && id == msg::RecordChanged)
+        id = msg::RecordChangedShown;
     logout.fail(Me, id);
     logout.abort();
-    return (id == 6 || id == 7) ? Notify : User;
+    return (id == msg::RecordChanged || id == msg::RecordChangedShown) ? Notify : User;
 }
 
 Level RelationManager::CascadeUpdates(Logout& logout, const std::vector<LinkValues>& oldValues,
@@ -733,11 +734,11 @@ Level RelationManager::UpdateSecondary(Logout& logout, const Relation& relation,
         if (found == Notify)
             return Benign;
         if (found != Benign) {
-            logout.fail(Me, 1);
+            logout.fail(Me, msg::RetrieveError);
             return Fatal;
         }
         if (relation.updateMode == RIRestrict) {
-            logout.fail(Me, 31);
+            logout.fail(Me, msg::RestrictUpdate);
             return Notify;
         }
         const Level level = rewriteDependent(logout, relation, newValues);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/assertion.h"
+#include "framework/errorids.h"
 #include "framework/filemanager.h"
 #include "framework/filterexpression.h"
 #include "framework/relationmanager.h"
@@ -333,7 +334,7 @@ void ViewManager::SetFilter(std::string_view expression, std::string_view id) {
 // describes the problem for %ErrorText.
 Level ViewManager::viewError(int code, const std::string& fileErrorCode, const std::string& text) {
     platform::setLastError(code, platform::errorText(code), fileErrorCode, text);
-    return Me().Throw(40);
+    return Me().Throw(msg::ViewOpenError);
 }
 
 Level ViewManager::ApplyOrder() {
@@ -354,7 +355,7 @@ Level ViewManager::ApplyOrder() {
     }
     if (cursor_->setOrder(*terms) != store::Ok) {
         cursor_->setOrder({});
-        return Me().Throw(40);
+        return Me().Throw(msg::ViewOpenError);
     }
     return Benign;
 }
@@ -384,7 +385,7 @@ Level ViewManager::ApplyFilter() {
     }
     if (cursor_->setFilter(&*node) != store::Ok) {
         cursor_->setFilter(nullptr);
-        return Me().Throw(40);
+        return Me().Throw(msg::ViewOpenError);
     }
     return Benign;
 }
@@ -465,7 +466,7 @@ Level ViewManager::read(bool forward) {
         if (code == store::NoMoreRecords)
             return Notify;
         if (code != store::Ok) {
-            Me().Throw(1);
+            Me().Throw(msg::RetrieveError);
             return Fatal;
         }
         const uint8_t verdict = ValidateRecord();

@@ -5,6 +5,7 @@
 
 #include "framework/browsetarget.h"
 #include "framework/errorclass.h"
+#include "framework/errorids.h"
 #include "framework/filemanager.h"
 #include "framework/relationmanager.h"
 #include "framework/requestglobals.h"
@@ -20,15 +21,7 @@ namespace vorda {
 
 PlacementKeeper KeepPlacement;
 
-
 namespace {
-
-// Catalogue ids of the form's questions.
-constexpr uint16_t kAddAnother = 3;
-constexpr uint16_t kSureCancel = 8;
-constexpr uint16_t kRetryDelete = 33;
-constexpr uint16_t kRetryUpdate = 34;
-constexpr uint16_t kSaveChanges = 35;
 
 constexpr unsigned kYesNoCancel = ui::ButtonYes + ui::ButtonNo + ui::ButtonCancel;
 
@@ -423,7 +416,7 @@ Level WindowManager::completeInsert() {
         return Benign;
     }
     if (InsertAction == 4) {
-        if (Errors->Throw(kAddAnother) != Benign) {
+        if (Errors->Throw(msg::AddAnother) != Benign) {
             SetResponse(ResponseCompleted);
             return Benign;
         }
@@ -474,7 +467,7 @@ Level WindowManager::completeChange() {
             stayOnFirstField();
             return Benign;
         }
-        const unsigned answer = Errors->Message(kRetryUpdate, kYesNoCancel, ui::ButtonCancel);
+        const unsigned answer = Errors->Message(msg::RetryUpdate, kYesNoCancel, ui::ButtonCancel);
         if (answer == ui::ButtonYes)
             continue;
         if (answer == ui::ButtonNo)
@@ -491,7 +484,7 @@ Level WindowManager::completeDelete() {
             SetResponse(ResponseCompleted);
             return Benign;
         }
-        const unsigned answer = Errors->Message(kRetryDelete, kYesNoCancel, ui::ButtonCancel);
+        const unsigned answer = Errors->Message(msg::RetryDelete, kYesNoCancel, ui::ButtonCancel);
         if (answer == ui::ButtonYes)
             continue;
         if (answer == ui::ButtonNo)
@@ -546,7 +539,7 @@ Level WindowManager::askCloseChanged(bool& stay) {
         return Notify;
     }
     if (save) {
-        const unsigned answer = Errors->Message(kSaveChanges, kYesNoCancel, ui::ButtonCancel);
+        const unsigned answer = Errors->Message(msg::SaveChanges, kYesNoCancel, ui::ButtonCancel);
         if (answer == ui::ButtonYes)
             PressOK();
         else if (answer == ui::ButtonCancel)
@@ -554,7 +547,7 @@ Level WindowManager::askCloseChanged(bool& stay) {
         stay = answer != ui::ButtonNo;
         return stay ? Notify : Benign;
     }
-    if (Errors->Throw(kSureCancel) != Benign) {
+    if (Errors->Throw(msg::ConfirmCancel) != Benign) {
         stayOnFirstField();
         return Notify;
     }
