@@ -30,7 +30,7 @@ void TableAccess::Init() {
     LockRecover = 10;
     const auto& keys = setup_.desc().keys;
     for (size_t k = 0; k < keys.size(); ++k) {
-        AddKey(static_cast<int>(k + 1), keys[k].description, /*autoInc=*/false);
+        AddKey(static_cast<int>(k + 1), keys[k].description);
     }
     *setup_.reference = this;
 }

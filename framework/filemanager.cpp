@@ -3,7 +3,7 @@
 // Physical open, at most two attempts (openFile → openAttempt):
 //
 //   driver answer        transition                                  performed by
-//   Ok / AlreadyOpen     opened; end-of-file and numbering cleared   openAttempt
+//   Ok / AlreadyOpen     opened; end-of-file cleared                 openAttempt
 //   AccessDenied         "Recover=N", then the same open once more   openAttempt
 //   FileNotFound         Create: create, next attempt; else 23       openAttempt
 //   KeysNeedRebuild      27 shown, keys rebuilt, next attempt (26)   rebuildKeys
@@ -21,10 +21,8 @@
 #include "framework/errorclass.h"
 #include "framework/errorids.h"
 #include "framework/filesmanager.h"
-#include "framework/relationmanager.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
-#include "platform/types/cp1252.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
 
@@ -47,38 +45,12 @@ constexpr size_t kMaxOrderLength = 511;
 // value" bound (no single character is: text is compared as UTF-8).
 constexpr char kHighestText = '\xff';
 
-size_t storedSize(const store::FieldDesc& field) {
-    switch (field.kind) {
-        case store::FieldKind::Text:
-        case store::FieldKind::Group:
-            return field.width;
-        case store::FieldKind::Decimal:
-            return sizeof(Decimal);
-        case store::FieldKind::Date:
-            return sizeof(Date);
-        case store::FieldKind::Int32:
-            return sizeof(int32_t);
-    }
-    return 0;
-}
-
 int64_t decimalLimit(const store::FieldDesc& field) {
     const size_t digits = field.width == 0 ? 18 : std::min<size_t>(field.width, 18);
     int64_t limit = 1;
     for (size_t i = 0; i < digits; ++i)
         limit *= 10;
     return limit - 1;
-}
-
-int64_t numberAt(const char* record, const store::FieldDesc& field) {
-    if (field.kind == store::FieldKind::Decimal) {
-        Decimal value;
-        std::memcpy(&value, record + field.offset, sizeof value);
-        return value.hundredths();
-    }
-    int32_t value = 0;  // Int32 and Date share the 32-bit layout
-    std::memcpy(&value, record + field.offset, sizeof value);
-    return value;
 }
 
 void setNumberAt(char* record, const store::FieldDesc& field, int64_t value) {
@@ -156,9 +128,7 @@ void FileManager::Init(store::File* file, ErrorClass* errors) {
     OpenMode = 0x42;
     Create = 1;
     LockRecover = 10;
-    SkipHeldRecords = 0;
     PrimaryKey = 0;
-    AliasedFile = nullptr;
     keys_.clear();
     descKeys_.clear();
     info_ = InfoEntry{};
@@ -166,17 +136,17 @@ void FileManager::Init(store::File* file, ErrorClass* errors) {
     initialized_ = true;
     for (size_t i = 0; i < desc().keys.size(); ++i) {
         const store::KeyDesc& key = desc().keys[i];
-        descKeys_.push_back(makeKeyEntry(static_cast<int>(i) + 1, key.description, key.autoInc));
+        descKeys_.push_back(makeKeyEntry(static_cast<int>(i) + 1, key.description));
     }
 }
 
-void FileManager::AddKey(int key, std::string_view description, bool autoInc) {
+void FileManager::AddKey(int key, std::string_view description) {
     checkInit();
     if (key < 1 || key > static_cast<int>(descKeys_.size())) {
         assertionFailure(kNoKey);
         return;
     }
-    KeyEntry entry = makeKeyEntry(key, description, autoInc || descKeys_[key - 1].autoInc);
+    KeyEntry entry = makeKeyEntry(key, description);
     auto same =
         std::find_if(keys_.begin(), keys_.end(), [key](const KeyEntry& k) { return k.key == key; });
     if (same != keys_.end()) {
@@ -201,15 +171,11 @@ void FileManager::Kill() {
     initialized_ = false;
 }
 
-void FileManager::BindFields() {}
-
-FileManager::KeyEntry FileManager::makeKeyEntry(int key, std::string_view description,
-                                                bool autoInc) const {
+FileManager::KeyEntry FileManager::makeKeyEntry(int key, std::string_view description) const {
     const store::KeyDesc& k = desc().keys[static_cast<size_t>(key - 1)];
     KeyEntry entry{.key = key,
                    .description = std::string(description),
                    .components = {},
-                   .autoInc = autoInc,
                    .duplicates = !k.unique,
                    .noCase = k.noCase};
     for (const store::KeyComponent& c : k.components) {
@@ -290,10 +256,6 @@ bool FileManager::IsOpened() const {
     return info_.opened;
 }
 
-bool FileManager::HasAutoInc() const {
-    return std::any_of(keys_.begin(), keys_.end(), [](const KeyEntry& k) { return k.autoInc; });
-}
-
 bool FileManager::GetEOF() const {
     return info_.eof;
 }
@@ -345,7 +307,6 @@ Level FileManager::TryOpen() {
 
 Level FileManager::open(Report report) {
     SetThread();
-    BindFields();
     if (LazyOpen == 0 && info_.openCount == 0 && !info_.opened) {
         const Level level = openFile(report);
         if (level != Benign)
@@ -409,8 +370,6 @@ Level FileManager::openAttempt(int& mode, Report report, bool& again) {
         case store::AlreadyOpen:
             info_.opened = true;
             info_.eof = false;
-            info_.autoIncDone = false;
-            info_.placeholder.clear();
             currentKey_ = 0;
             return Benign;
         case store::FileNotFound:
@@ -485,32 +444,24 @@ Level FileManager::Previous() {
     return read(Direction::Backward, Report::Yes);
 }
 
-Level FileManager::TryPrevious() {
-    return read(Direction::Backward, Report::No);
-}
-
 Level FileManager::read(Direction direction, Report report) {
     const Level used = UseFile();
     if (used != Benign)
         return used;
     info_.eof = false;
-    for (;;) {
-        const int code = direction == Direction::Forward ? File->next() : File->previous();
-        switch (code) {
-            case store::Ok:
-                return Benign;
-            case store::NoMoreRecords:
-                info_.eof = true;
-                return Notify;
-            case store::RecordHeld:
-                if (SkipHeldRecords != 0)
-                    continue;
-                SetError(msg::RecordHeld);
-                return report == Report::Yes ? Throw() : Notify;
-            default:
-                SetError(msg::RetrieveError);
-                return report == Report::Yes ? Throw() : Fatal;
-        }
+    const int code = direction == Direction::Forward ? File->next() : File->previous();
+    switch (code) {
+        case store::Ok:
+            return Benign;
+        case store::NoMoreRecords:
+            info_.eof = true;
+            return Notify;
+        case store::RecordHeld:
+            SetError(msg::RecordHeld);
+            return report == Report::Yes ? Throw() : Notify;
+        default:
+            SetError(msg::RetrieveError);
+            return report == Report::Yes ? Throw() : Fatal;
     }
 }
 
@@ -530,36 +481,13 @@ Level FileManager::insert(Report report) {
         return Fatal;
     if (ValidateRecord() != Benign)
         return Notify;
-    return addRecord(report);
-}
-
-Level FileManager::addRecord(Report report) {
-    int code = store::Ok;
-    if (!HasAutoInc()) {
-        code = File->add();
-    } else if (info_.autoIncDone) {
-        code = putOverPlaceholder();
-    } else if ((report == Report::Yes ? PrimeAutoInc() : TryPrimeAutoInc()) != Benign) {
-        return Notify;
-    }
-    if (code == store::Ok) {
-        info_.autoIncDone = false;
-        info_.placeholder.clear();
+    const int code = File->add();
+    if (code == store::Ok)
         return Benign;
-    }
     if (code == store::DuplicateKey)
         return duplicateKey(report);
     SetError(msg::AddError);
     return report == Report::Yes ? Throw() : Notify;
-}
-
-// Writes the buffer over the placeholder that priming added (made current
-// first: other reads may have happened since it was added).
-int FileManager::putOverPlaceholder() {
-    int handle = SaveBuffer();
-    const int found = File->reget(info_.placeholder);
-    RestoreBuffer(handle);
-    return found == store::Ok ? File->put() : found;
 }
 
 Level FileManager::duplicateKey(Report report) {
@@ -622,133 +550,18 @@ Level FileManager::update(Report report) {
 }
 
 // ---------------------------------------------------------------------------
-// New records and numbering
+// New records
 
 Level FileManager::PrimeRecord(bool suppressClear) {
     SetThread();
     if (!suppressClear)
         clearRecord();
     PrimeFields();
-    if (!HasAutoInc())
-        return Benign;
-    info_.autoIncDone = false;
-    info_.placeholder.clear();
-    return PrimeAutoInc();
+    return Benign;
 }
 
 Level FileManager::PrimeFields() {
     return Benign;
-}
-
-Level FileManager::PrimeAutoInc() {
-    return primeAutoInc(Report::Yes);
-}
-
-Level FileManager::TryPrimeAutoInc() {
-    return primeAutoInc(Report::No);
-}
-
-Level FileManager::primeAutoInc(Report report) {
-    SetThread();
-    if (!HasAutoInc() || info_.autoIncDone)
-        return Benign;
-    if (UseFile() != Benign)
-        return Notify;
-    for (;;) {
-        bool added = false;
-        const Level level = numberAttempts(report, added);
-        if (added)
-            return Benign;
-        if (level != Benign)
-            return level;
-        SetError(msg::AutoNumberRetry);
-        if (report == Report::No)
-            return Notify;
-        if (Throw() != Benign)
-            return Notify;  // No: give up; Yes: three more attempts
-    }
-}
-
-// Up to three attempts at numbering every auto-increment key and adding the
-// record. `added` tells success; a read error gives its level (error 1).
-Level FileManager::numberAttempts(Report report, bool& added) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        for (const KeyEntry& key : keys_) {
-            if (!key.autoInc)
-                continue;
-            const Level level = numberKey(key, report);
-            if (level != Benign)
-                return level;
-        }
-        if (File->add() == store::Ok) {
-            info_.autoIncDone = true;
-            info_.placeholder = File->position(0);
-            added = true;
-            return Benign;
-        }
-    }
-    return Benign;
-}
-
-// Stores the next number of `key`'s last component in the buffer: one more
-// than the highest value among the records that share the leading
-// components, or 1 when there is none.
-Level FileManager::numberKey(const KeyEntry& key, Report report) {
-    const int count = static_cast<int>(key.components.size());
-    const std::vector<char> image(buffer(), buffer() + desc().recordSize);
-    ClearKey(key.key, count, count, true);
-    currentKey_ = key.key;
-    File->setKey(key.key);
-    const int code = File->previous();
-    const store::FieldDesc& field = desc().field(key.components.back().field);
-    const int64_t unit = field.kind == store::FieldKind::Decimal ? 100 : 1;
-    int64_t value = unit;
-    if (code == store::Ok && sameLeadingComponents(key, image)) {
-        value = numberAt(buffer(), field) + unit;
-    }
-    std::memcpy(buffer(), image.data(), image.size());
-    if (code != store::Ok && code != store::NoMoreRecords) {
-        SetError(msg::RetrieveError);
-        return report == Report::Yes ? Throw() : Notify;
-    }
-    setNumberAt(buffer(), field, value);
-    return Benign;
-}
-
-bool FileManager::sameLeadingComponents(const KeyEntry& key, const std::vector<char>& image) const {
-    for (size_t c = 0; c + 1 < key.components.size(); ++c) {
-        for (int column : desc().columnsOf(key.components[c].field)) {
-            const store::FieldDesc& field = desc().field(column);
-            std::string_view found(buffer() + field.offset, storedSize(field));
-            std::string_view wanted(image.data() + field.offset, storedSize(field));
-            const bool folded = key.noCase && field.kind == store::FieldKind::Text;
-            if (folded ? cp1252::toUpper(found) != cp1252::toUpper(wanted) : found != wanted) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-Level FileManager::CancelAutoInc(RelationManager* through) {
-    SetThread();
-    if (!info_.autoIncDone)
-        return Benign;
-    if (UseFile() != Benign)
-        return Notify;
-    int handle = SaveBuffer();
-    Level level = Benign;
-    if (File->reget(info_.placeholder) == store::Ok) {
-        if (through != nullptr) {
-            level = through->Delete(false);
-        } else if (File->erase() != store::Ok) {
-            level = Notify;
-        }
-    }
-    RestoreBuffer(handle);
-    info_.autoIncDone = false;
-    info_.placeholder.clear();
-    return level;
 }
 
 // ---------------------------------------------------------------------------
@@ -828,9 +641,7 @@ int FileManager::SaveFile() {
     SavedEntry entry{.handle = ++lastSavedHandle_,
                      .bufferHandle = SaveBuffer(),
                      .key = currentKey_,
-                     .position = File->isOpen() ? File->position(currentKey_) : std::string(),
-                     .autoIncDone = info_.autoIncDone,
-                     .placeholder = info_.placeholder};
+                     .position = File->isOpen() ? File->position(currentKey_) : std::string()};
     saved_.push_back(std::move(entry));
     return lastSavedHandle_;
 }
@@ -872,8 +683,6 @@ void FileManager::RestoreFile(int& handle, bool restoreBuffer) {
         }
     }
     currentKey_ = entry.key;
-    info_.autoIncDone = entry.autoIncDone;
-    info_.placeholder = entry.placeholder;
     RestoreBuffer(entry.bufferHandle, restoreBuffer);
 }
 

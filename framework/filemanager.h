@@ -3,9 +3,9 @@
 // One manager wraps one driver file (a keyed table or a fixed-record text
 // file) and its process-wide record buffer. It opens the file on demand,
 // creates a missing file, recovers from locks, rebuilds damaged keys, primes
-// new records, validates records before writing, numbers auto-increment keys,
-// saves and restores record buffers and file positions, and turns every
-// driver code into a catalogue error of the reporter.
+// new records, validates records before writing, saves and restores record
+// buffers and file positions, and turns every driver code into a catalogue
+// error of the reporter.
 //
 // Keys are numbered 1.. in the order of the descriptor's keys (which is the
 // AddKey order of every table of ours); fields 1.. in the descriptor's order.
@@ -32,9 +32,6 @@
 //      the manager never owns it.
 //   2. Buffer handles and saved-state handles are > 0 and never reused during
 //      one Init..Kill; a restore takes the handle by reference and sets it to 0.
-//   3. The auto-increment-done flag is set only while a placeholder record
-//      added by priming is in the table; its position is kept so that the
-//      insert overwrites, and the cancel deletes, exactly that record.
 #pragma once
 
 #include <cstdint>
@@ -48,7 +45,6 @@
 namespace vorda {
 
 class ErrorClass;
-class RelationManager;
 namespace store {
 class File;
 struct TableDesc;
@@ -66,15 +62,11 @@ public:
     // with the FilesManager (one manager per file).
     virtual void Init(store::File* file, ErrorClass* errors);
     // Registers key `key` (1-based index into the descriptor's keys), in order.
-    // `description` names the key in error 13. `autoInc` marks the key's last
-    // component as numbered by PrimeAutoInc (Int32 or Decimal field).
-    void AddKey(int key, std::string_view description, bool autoInc = false);
+    // `description` names the key in error 13.
+    void AddKey(int key, std::string_view description);
     // Closes the file if it is physically open, forgets keys, saved images and
     // saved states, and unregisters from the FilesManager. Idempotent.
     virtual void Kill();
-    // The store's filters address fields by number through the descriptor, so
-    // there is nothing to bind; kept as an override point.
-    virtual void BindFields();
 
     // Options (defaults as Init sets them).
     std::string FileName;                        // name used in messages (%File)
@@ -83,9 +75,7 @@ public:
     uint8_t OpenMode = 0x42;  // low nibble access (0 read, 1 write, 2 both), high nibble share
     uint8_t Create = 1;
     uint16_t LockRecover = 10;
-    uint8_t SkipHeldRecords = 0;
-    int PrimaryKey = 0;                  // key whose position identifies a record; 0 = file
-    FileManager* AliasedFile = nullptr;  // no table of ours is an alias
+    int PrimaryKey = 0;  // key whose position identifies a record; 0 = file
 
     // Open and close. Open counts; the physical open happens on first use
     // (or here when LazyOpen is 0). Close closes physically at count 0.
@@ -103,13 +93,12 @@ public:
     // buffer: Benign, or Notify without a message (Fetch also clears the
     // buffer then). Next/Previous: Benign; Notify with end-of-file set at the
     // end (no message); error 28 for a held record; error 1 otherwise
-    // (reported by Next/Previous, Fatal from the Try forms).
+    // (reported by Next/Previous, Fatal from TryNext).
     virtual Level Fetch(int key);
     virtual Level TryFetch(int key);
     virtual Level Next();
     virtual Level TryNext();
     virtual Level Previous();
-    virtual Level TryPrevious();
     bool GetEOF() const;
 
     // Writing. Insert: Fatal when the file cannot be used, Notify when
@@ -121,8 +110,7 @@ public:
     virtual Level Update();
     virtual Level TryUpdate();
 
-    // New records: clears the buffer (unless suppressed), calls PrimeFields,
-    // and numbers the auto-increment key (adding a placeholder record).
+    // New records: clears the buffer (unless suppressed) and calls PrimeFields.
     virtual Level PrimeRecord(bool suppressClear = false);
     virtual Level PrimeFields();
 
@@ -132,14 +120,6 @@ public:
     virtual Level ValidateField(int field);
     virtual Level ValidateFields(int low, int high, int* failedField = nullptr);
     virtual Level ValidateRecord(int* failedField = nullptr);
-
-    // Auto-increment numbering (no table of ours uses it).
-    virtual Level PrimeAutoInc();
-    virtual Level TryPrimeAutoInc();
-    // Removes the placeholder added by priming, through `through`'s delete
-    // (referential rules, no confirmation) when given, else directly.
-    virtual Level CancelAutoInc(RelationManager* through = nullptr);
-    bool HasAutoInc() const;
 
     // Record images. SaveBuffer returns a handle > 0; RestoreBuffer copies the
     // image back when `restore` is set, releases it and sets `handle` to 0
@@ -193,7 +173,6 @@ private:
         int key;
         std::string description;
         std::vector<Component> components;
-        bool autoInc;
         bool duplicates;
         bool noCase;
     };
@@ -201,8 +180,6 @@ private:
         bool opened = false;
         int openCount = 0;
         bool eof = false;
-        bool autoIncDone = false;
-        std::string placeholder;  // position of the primed placeholder
         uint16_t lastError = 0;
     };
     struct BufferEntry {
@@ -214,8 +191,6 @@ private:
         int bufferHandle;
         int key;
         std::string position;
-        bool autoIncDone;
-        std::string placeholder;
     };
     enum class Report { No, Yes };
     enum class Direction { Forward, Backward };
@@ -224,7 +199,7 @@ private:
     const store::TableDesc& desc() const;
     char* buffer() const;
     void clearRecord();
-    KeyEntry makeKeyEntry(int key, std::string_view description, bool autoInc) const;
+    KeyEntry makeKeyEntry(int key, std::string_view description) const;
     const KeyEntry& keyEntry(int key) const;
     const Component& component(int key, int number) const;
     std::vector<const KeyEntry*> keysInAddOrder() const;
@@ -237,15 +212,9 @@ private:
     Level fetch(int key);
     Level read(Direction direction, Report report);
     Level insert(Report report);
-    Level addRecord(Report report);
-    int putOverPlaceholder();
     Level duplicateKey(Report report);
     std::string duplicatedKeyDescription();
     Level update(Report report);
-    Level primeAutoInc(Report report);
-    Level numberAttempts(Report report, bool& added);
-    Level numberKey(const KeyEntry& key, Report report);
-    bool sameLeadingComponents(const KeyEntry& key, const std::vector<char>& image) const;
     void repositionTo(int key, const std::string& position);
     void discardFile(int handle);
     BufferEntry* findBuffer(int handle);

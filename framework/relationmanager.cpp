@@ -366,11 +366,6 @@ std::vector<RelationManager::LinkPair> RelationManager::ListLinkingFields(
     return {};
 }
 
-Level RelationManager::CancelAutoInc() {
-    checkInit();
-    return Me->CancelAutoInc(this);
-}
-
 // ---------------------------------------------------------------------------
 // Field images and linking values
 

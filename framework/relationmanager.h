@@ -96,9 +96,6 @@ public:
     // question: the failure is reported and its level returned. A form that
     // asks error 33 itself (with Cancel) uses this, so the user is asked once.
     Level DeleteOnce();
-    // Removes the record's primed auto-increment placeholder through Delete
-    // without confirmation (FileManager::CancelAutoInc).
-    Level CancelAutoInc();
     // Keeps the linking values of the record now in the buffer, read from the
     // table: the values the next Update of that record compares with. A copy
     // saved from another record is not used: without a copy of this record's

@@ -437,10 +437,6 @@ Level WindowManager::insertAnother() {
         f.file->RestoreBuffer(f.saved);
         f.saved = f.file->SaveBuffer();
     }
-    if (file.HasAutoInc() && file.PrimeAutoInc() != Benign) {
-        closeWithoutAsking();
-        return Benign;
-    }
     Response = ResponseCompleted;
     PrimeFields();
     Response = ResponseCancelled;
@@ -504,9 +500,6 @@ Level WindowManager::TakeCloseEvent() {
             const Level level = askCloseChanged(stay);
             if (stay)
                 return level;
-            if (Request == RequestInsert && Primary != nullptr &&
-                Primary->CancelAutoInc() != Benign)
-                return Notify;
         }
         // Records inserted in this run: the caller sees the last one.
         if (!LastInsertedPosition.empty()) {

@@ -45,7 +45,6 @@ struct KeyDesc {
     std::vector<KeyComponent> components;
     bool unique = true;        // false: duplicates allowed
     bool noCase = false;       // text components compare upper-cased
-    bool autoInc = false;
 };
 
 struct TableDesc {

@@ -3,7 +3,6 @@
 //   FileManagerOpen       - creation on first use, lazy open, counts, 39, 23, 27/26, 2
 //   FileManagerRead       - fetch, end of file, sequences
 //   FileManagerWrite      - duplicate keys (13), validation levels, changed by another (6)
-//   FileManagerAutoInc    - numbering one- and two-component keys, placeholder, 32
 //   FileManagerState      - buffer images, file states, ClearKey, KeyToOrder
 //   FileManagerMisuse     - the fixed assertion texts
 #include "framework/filemanager.h"
@@ -67,35 +66,6 @@ const store::TableDesc& agentDesc() {
                   .components = {{5, false}, {4}},
                   .unique = false}}};
     return desc;
-}
-
-// Numbered lines: key 1 numbers SEQ within GROUP (two components) or NUM
-// alone (one component); key 2 keeps TEXT unique, to make numbering fail on
-// purpose.
-struct Line {
-    FixedText<5> GROUP;
-    int32_t SEQ;
-    int32_t NUM;
-    FixedText<20> TEXT;
-};
-
-const store::TableDesc& lineDesc(bool twoComponents) {
-    auto make = [](std::vector<store::KeyComponent> numbered) {
-        return store::TableDesc{
-            .name = "TESTLINES",
-            .prefix = "LIN",
-            .fileName = "Lines.tps",
-            .recordSize = sizeof(Line),
-            .recordLength = 33,
-            .fields = {{"LIN:GROUP", FieldKind::Text, offsetof(Line, GROUP), 5, true},
-                       {"LIN:SEQ", FieldKind::Int32, offsetof(Line, SEQ), 0, true},
-                       {"LIN:NUM", FieldKind::Int32, offsetof(Line, NUM), 0, true},
-                       {"LIN:TEXT", FieldKind::Text, offsetof(Line, TEXT), 20, true}},
-            .keys = {{.name = "LIN:NUMBERED", .description = "Por Línea", .components = numbered},
-                     {.name = "LIN:BY_TEXT", .description = "Por Texto", .components = {{4}}}}};
-    };
-    static const store::TableDesc one = make({{3}}), two = make({{1}, {2}});
-    return twoComponents ? two : one;
 }
 
 constexpr const char* kOwner = "TestOwner-12";
@@ -460,84 +430,6 @@ TEST_F(FileManagerWrite, other_write_failures_are_errors_4_and_25_with_the_drive
     expectBoxStart(2, "Error en Agregar",
                    "Un error fue experimentado durante la creación del registro. Error: El valor");
     access.Close();
-}
-
-// ---------------------------------------------------------------------------
-// FileManagerAutoInc
-
-class FileManagerAutoInc : public Fixture {
-protected:
-    void start(bool twoComponents) {
-        file = table(lineDesc(twoComponents), &rec);
-        lines.Init(file.get(), &errors);
-        lines.AddKey(1, "Por Línea", true);
-        lines.AddKey(2, "Por Texto");
-        lines.Open();
-    }
-    void TearDown() override {
-        lines.Kill();
-        Fixture::TearDown();
-    }
-    // Primes with the group already in the buffer (the leading component of
-    // the two-component key), then inserts over the placeholder.
-    Level insertLine(std::string_view group, std::string_view text) {
-        rec = Line{};
-        rec.GROUP.set(group);
-        rec.TEXT.set(text);
-        const Level primed = lines.PrimeRecord(true);
-        return primed == Benign ? lines.Insert() : primed;
-    }
-
-    Line rec;
-    std::unique_ptr<store::File> file;
-    FileManager lines;
-};
-
-TEST_F(FileManagerAutoInc, one_component_key_numbers_from_one_through_a_placeholder) {
-    start(false);
-    EXPECT_EQ(lines.PrimeRecord(), Benign);
-    EXPECT_EQ(rec.NUM, 1) << "an empty table starts at 1";
-    EXPECT_EQ(file->records(), 1) << "the placeholder is in the table";
-    rec.TEXT.set("primera");
-    EXPECT_EQ(lines.Insert(), Benign);
-    EXPECT_EQ(file->records(), 1) << "the insert wrote over the placeholder";
-    EXPECT_EQ(lines.PrimeRecord(), Benign);
-    EXPECT_EQ(rec.NUM, 2);
-    EXPECT_EQ(lines.CancelAutoInc(), Benign);
-    EXPECT_EQ(file->records(), 1) << "cancelling removed the placeholder";
-    rec = Line{};
-    rec.TEXT.set("segunda");
-    EXPECT_EQ(lines.Insert(), Benign) << "an unprimed insert numbers and adds in one step";
-    EXPECT_EQ(rec.NUM, 2);
-    EXPECT_EQ(file->records(), 2);
-}
-
-TEST_F(FileManagerAutoInc, two_component_key_numbers_within_the_leading_values) {
-    start(true);
-    const std::pair<const char*, int> cases[] = {{"A", 1}, {"A", 2}, {"C", 1}, {"B", 1}};
-    for (const auto& [group, expected] : cases) {
-        ASSERT_EQ(insertLine(group, group + std::to_string(expected)), Benign);
-        EXPECT_EQ(rec.SEQ, expected) << group;
-    }
-    rec = Line{};
-    rec.GROUP.set("A");
-    rec.TEXT.set("A3");
-    ASSERT_EQ(lines.Insert(), Benign);
-    EXPECT_EQ(rec.SEQ, 3);
-}
-
-TEST_F(FileManagerAutoInc, three_failed_attempts_ask_error_32) {
-    start(false);
-    ASSERT_EQ(insertLine("", "taken"), Benign);
-    rec = Line{};
-    rec.TEXT.set("taken");  // every attempt duplicates the text key
-    EXPECT_EQ(lines.TryPrimeAutoInc(), Notify);
-    EXPECT_EQ(lines.GetError(), 32);
-    EXPECT_TRUE(boxes.shown().empty());
-    boxes.answer({ui::ButtonYes, ui::ButtonNo});
-    EXPECT_EQ(lines.PrimeAutoInc(), Notify);
-    expectBoxStart(2, "Error AutoNumeración", "Los intentos para numerar");  // Yes: 3 more
-    EXPECT_EQ(file->records(), 1);
 }
 
 // ---------------------------------------------------------------------------
