@@ -45,7 +45,7 @@ void BrowseClass::Kill() {
         const bool chosen = SelectingFlag && Window->Response == ResponseCompleted;
         if (chosen)
             UpdateViewRecord();
-        Me().RestoreBuffer(savedBuffer_, !chosen);
+        Me().RestoreBuffer(savedBuffer_, chosen ? BufferImage::Discard : BufferImage::Restore);
     }
     ListQueue.clear();
     ViewManager::Kill();

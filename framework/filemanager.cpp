@@ -333,9 +333,9 @@ Level FileManager::Close() {
     return Benign;
 }
 
-Level FileManager::UseFile(int usageLevel) {
+Level FileManager::UseFile(UsageLevel usage) {
     SetThread();
-    GlobalFilesManager().NoteUsage(*this, usageLevel);
+    GlobalFilesManager().NoteUsage(*this, usage);
     if (info_.opened || LazyOpen == 0)
         return Benign;
     if (info_.openCount == 0)
@@ -517,7 +517,7 @@ std::string FileManager::duplicatedKeyDescription() {
             break;
         }
     }
-    RestoreFile(state, true);
+    RestoreFile(state);
     return found;
 }
 
@@ -552,9 +552,9 @@ Level FileManager::update(Report report) {
 // ---------------------------------------------------------------------------
 // New records
 
-Level FileManager::PrimeRecord(bool suppressClear) {
+Level FileManager::PrimeRecord(Priming priming) {
     SetThread();
-    if (!suppressClear)
+    if (priming == Priming::ClearBuffer)
         clearRecord();
     PrimeFields();
     return Benign;
@@ -606,7 +606,7 @@ FileManager::BufferEntry* FileManager::findBuffer(int handle) {
     return nullptr;
 }
 
-void FileManager::RestoreBuffer(int& handle, bool restore) {
+void FileManager::RestoreBuffer(int& handle, BufferImage image) {
     checkInit();
     if (handle == 0)
         return;
@@ -619,7 +619,7 @@ void FileManager::RestoreBuffer(int& handle, bool restore) {
         assertionFailure(kBufferCorrupt);
         return;
     }
-    if (restore)
+    if (image == BufferImage::Restore)
         std::memcpy(buffer(), entry->image.data(), entry->image.size());
     buffers_.erase(buffers_.begin() + (entry - buffers_.data()));
     handle = 0;
@@ -651,7 +651,7 @@ std::vector<FileManager::SavedEntry>::iterator FileManager::findSaved(int handle
                         [handle](const SavedEntry& e) { return e.handle == handle; });
 }
 
-void FileManager::RestoreFile(int& handle, bool restoreBuffer) {
+void FileManager::RestoreFile(int& handle, BufferImage image) {
     checkInit();
     if (handle == 0)
         return;
@@ -663,8 +663,8 @@ void FileManager::RestoreFile(int& handle, bool restoreBuffer) {
     SavedEntry entry = std::move(*it);
     saved_.erase(it);
     handle = 0;
-    BufferEntry* image = findBuffer(entry.bufferHandle);
-    if (image == nullptr) {
+    const BufferEntry* saved = findBuffer(entry.bufferHandle);
+    if (saved == nullptr) {
         assertionFailure(kSavedCorrupt);
         return;
     }
@@ -677,13 +677,13 @@ void FileManager::RestoreFile(int& handle, bool restoreBuffer) {
             repositionTo(entry.key, entry.position);
         } else {
             // No record was current: restart the sequence at the saved key values.
-            if (restoreBuffer)
-                std::memcpy(buffer(), image->image.data(), image->image.size());
+            if (image == BufferImage::Restore)
+                std::memcpy(buffer(), saved->image.data(), saved->image.size());
             File->setKey(entry.key);
         }
     }
     currentKey_ = entry.key;
-    RestoreBuffer(entry.bufferHandle, restoreBuffer);
+    RestoreBuffer(entry.bufferHandle, image);
 }
 
 // Releases a saved file state without restoring anything.
@@ -693,7 +693,7 @@ void FileManager::discardFile(int handle) {
         return;
     int image = it->bufferHandle;
     saved_.erase(it);
-    RestoreBuffer(image, false);
+    RestoreBuffer(image, BufferImage::Discard);
 }
 
 // Restarts the sequence of `key` at `position` and, when that record still
@@ -730,12 +730,12 @@ std::string FileManager::GetFieldName(int key, int component) const {
     return this->component(key, component).name;
 }
 
-void FileManager::ClearKey(int key, int firstComponent, int lastComponent, bool high) {
+void FileManager::ClearKey(int key, int firstComponent, int lastComponent, KeyBound bound) {
     const KeyEntry& entry = keyEntry(key);
     const int last = std::min(lastComponent, static_cast<int>(entry.components.size()));
     for (int c = std::max(firstComponent, 1); c <= last; ++c) {
         const Component& part = entry.components[static_cast<size_t>(c - 1)];
-        const bool highest = part.ascending ? high : !high;
+        const bool highest = part.ascending == (bound == KeyBound::Highest);
         for (int column : desc().columnsOf(part.field)) {
             fillExtreme(buffer(), desc().field(column), highest);
         }

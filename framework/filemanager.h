@@ -50,6 +50,23 @@ class File;
 struct TableDesc;
 }  // namespace store
 
+// How a procedure uses a table; the FilesManager keeps the highest level each
+// procedure noted. A caller's record is given back only below UpdatedRecord.
+enum class UsageLevel : int {
+    Opened = 0,         // opened, not used yet
+    Ordinary = 2,       // reading and writing
+    UpdatedRecord = 3,  // the record a form updates
+};
+
+// What PrimeRecord does with the buffer before PrimeFields.
+enum class Priming { ClearBuffer, KeepBuffer };
+
+// What a restore of a saved state does with the saved record image.
+enum class BufferImage { Restore, Discard };
+
+// The end of their range ClearKey sets key components to.
+enum class KeyBound { Lowest, Highest };
+
 class FileManager {
 public:
     FileManager() = default;
@@ -82,10 +99,9 @@ public:
     virtual Level Open();
     virtual Level TryOpen();
     virtual Level Close();
-    // Run at the start of every read and write. Usage level 2 for ordinary
-    // use, 3 for the record a form updates. Error 39 when the table is not
-    // open; otherwise the level of the lazy physical open (buffer preserved).
-    Level UseFile(int usageLevel = 2);
+    // Run at the start of every read and write. Error 39 when the table is
+    // not open; otherwise the level of the lazy physical open (buffer preserved).
+    Level UseFile(UsageLevel usage = UsageLevel::Ordinary);
     // Selects this thread's state and sets the reporter's %File to our name.
     void SetThread();
 
@@ -110,8 +126,9 @@ public:
     virtual Level Update();
     virtual Level TryUpdate();
 
-    // New records: clears the buffer (unless suppressed) and calls PrimeFields.
-    virtual Level PrimeRecord(bool suppressClear = false);
+    // New records: clears the buffer (text blank, numbers and dates zero)
+    // unless told to keep it, then calls PrimeFields. Benign.
+    virtual Level PrimeRecord(Priming priming = Priming::ClearBuffer);
     virtual Level PrimeFields();
 
     // Field rules: `Benign` by default; a table's manager overrides it.
@@ -122,25 +139,27 @@ public:
     virtual Level ValidateRecord(int* failedField = nullptr);
 
     // Record images. SaveBuffer returns a handle > 0; RestoreBuffer copies the
-    // image back when `restore` is set, releases it and sets `handle` to 0
-    // (a handle of 0 is ignored). EqualBuffer compares the buffer with it.
+    // image back (unless told to discard it), releases it and sets `handle`
+    // to 0 (a handle of 0 is ignored). EqualBuffer compares the buffer with it.
     int SaveBuffer();
-    void RestoreBuffer(int& handle, bool restore = true);
+    void RestoreBuffer(int& handle, BufferImage image = BufferImage::Restore);
     virtual bool EqualBuffer(int handle);
     // File states: the buffer, the current key and the position in it.
     // RestoreFile puts the sequence back so that Next/Previous continue from
-    // the saved record, re-reads it, and restores the buffer when asked.
+    // the saved record, re-reads it, and restores the buffer unless told to
+    // discard the saved image.
     int SaveFile();
-    void RestoreFile(int& handle, bool restoreBuffer = true);
+    void RestoreFile(int& handle, BufferImage image = BufferImage::Restore);
 
     // Keys and positions.
     void SetKey(int key);  // current sequence in key order (0 = file order)
     int GetComponents(int key) const;
     int GetField(int key, int component) const;  // field number
     std::string GetFieldName(int key, int component) const;
-    // Sets components first..last of `key` in the buffer to their lowest
-    // values, or highest when `high` is set (descending components the other way).
-    void ClearKey(int key, int firstComponent = 1, int lastComponent = 255, bool high = false);
+    // Sets components first..last of `key` in the buffer to their lowest or
+    // highest values (descending components the other way).
+    void ClearKey(int key, int firstComponent = 1, int lastComponent = 255,
+                  KeyBound bound = KeyBound::Lowest);
     // "AGE:NRO_AGENTE,-AGE:FAX,UPPER(AGE:DENOMINACION)" (at most 511 characters).
     std::string KeyToOrder(int key, int firstComponent = 1) const;
     std::string Position();  // of the current record (PrimaryKey or file order)

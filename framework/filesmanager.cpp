@@ -2,15 +2,15 @@
 //
 // Usage stack of one (thread, table), newest last:
 //
-//   event                    newest entry is ...         action
-//   NoteOpen                 none / another procedure    push (opens 1, level 0)
-//                            this procedure              opens + 1
-//   NoteUsage (level L)      none                        push (level L)
-//                            another procedure           push, save caller's state unless L = 3
-//                            this procedure, unused      save caller's state (if any, L < 3)
-//                            this procedure              level = max(level, L)
-//   NoteClose                this procedure              opens - 1; at 0 restore and pop
-//                            another procedure / none    nothing (never opened by it)
+//   event                  newest entry is ...        action
+//   NoteOpen               none / another procedure   push (opens 1, level Opened)
+//                          this procedure             opens + 1
+//   NoteUsage (level L)    none                       push (level L)
+//                          another procedure          push; save caller's state if L <
+//                          UpdatedRecord this procedure, unused     save caller's state (if any, L
+//                          < UpdatedRecord) this procedure             level = max(level, L)
+//   NoteClose              this procedure             opens - 1; at 0 restore and pop
+//                          another procedure / none   nothing (never opened by it)
 #include "framework/filesmanager.h"
 
 #include <algorithm>
@@ -21,10 +21,6 @@
 #include "platform/types/threadnumber.h"
 
 namespace vorda {
-
-namespace {
-constexpr int kUpdatedRecord = 3;  // usage level of the record a form updates
-}
 
 FilesManager& GlobalFilesManager() {
     // Never destroyed: managers that are themselves static objects unregister
@@ -95,14 +91,14 @@ void FilesManager::NoteOpen(FileManager& manager) {
     ++top->opens;
 }
 
-void FilesManager::NoteUsage(FileManager& manager, int level) {
+void FilesManager::NoteUsage(FileManager& manager, UsageLevel level) {
     const int thread = platform::currentThreadNumber();
     const std::string procedure = procedureOf(manager);
     Usage* top = newest(thread, manager.File);
     if (top == nullptr || top->procedure != procedure) {
         const bool caller = top != nullptr;
         const int nesting = caller ? top->nesting + 1 : 1;
-        const int saved = caller && level < kUpdatedRecord ? manager.SaveFile() : 0;
+        const int saved = caller && level < UsageLevel::UpdatedRecord ? manager.SaveFile() : 0;
         usage_.push_back({.thread = thread,
                           .file = manager.File,
                           .procedure = procedure,
@@ -111,7 +107,8 @@ void FilesManager::NoteUsage(FileManager& manager, int level) {
                           .savedState = saved});
         return;
     }
-    if (top->level == 0 && top->savedState == 0 && level < kUpdatedRecord && hasOlder(*top)) {
+    if (top->level == UsageLevel::Opened && top->savedState == 0 &&
+        level < UsageLevel::UpdatedRecord && hasOlder(*top)) {
         top->savedState = manager.SaveFile();
     }
     top->level = std::max(top->level, level);
@@ -125,9 +122,10 @@ void FilesManager::NoteClose(FileManager& manager) {
     if (top->opens > 0 && --top->opens > 0)
         return;
     int saved = top->savedState;
-    const bool restoreBuffer = top->level < kUpdatedRecord;
+    const BufferImage image =
+        top->level < UsageLevel::UpdatedRecord ? BufferImage::Restore : BufferImage::Discard;
     usage_.erase(usage_.begin() + (top - usage_.data()));
-    manager.RestoreFile(saved, restoreBuffer);
+    manager.RestoreFile(saved, image);
 }
 
 std::vector<int> FilesManager::ForgetUsage(const FileManager& manager) {

@@ -23,9 +23,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/filemanager.h"
+
 namespace vorda {
 
-class FileManager;
 namespace store {
 class File;
 }
@@ -36,8 +37,8 @@ public:
         int thread;
         const store::File* file;
         std::string procedure;
-        int level = 0;       // highest usage level noted (0 = opened, not used yet)
-        int nesting = 1;     // depth in this (thread, table) stack
+        UsageLevel level = UsageLevel::Opened;  // highest usage level noted
+        int nesting = 1;                        // depth in this (thread, table) stack
         int savedState = 0;  // caller's file state (FileManager::SaveFile handle), 0 = none
         int opens = 0;       // opens by this procedure not yet closed
     };
@@ -49,7 +50,7 @@ public:
     FileManager* GetMapping(const store::File* file) const;
 
     void NoteOpen(FileManager& manager);
-    void NoteUsage(FileManager& manager, int level);
+    void NoteUsage(FileManager& manager, UsageLevel level);
     void NoteClose(FileManager& manager);
     // The table is closed by everybody (or its manager is killed): its usage
     // entries, on every thread, are dropped. Returns the handles of the saved

@@ -489,9 +489,9 @@ uint8_t ViewManager::ValidateRecord() {
     return RecordOK;
 }
 
-Level ViewManager::PrimeRecord(bool suppressClear) {
+Level ViewManager::PrimeRecord(Priming priming) {
     FileManager& file = Me();
-    if (!suppressClear) {
+    if (priming == Priming::ClearBuffer) {
         const store::TableDesc& desc = file.File->desc();
         for (int f = 1; f <= desc.fieldCount(); ++f) {
             if (desc.field(f).kind != store::FieldKind::Group)
@@ -511,7 +511,7 @@ Level ViewManager::PrimeRecord(bool suppressClear) {
             RelationManager::SetFieldImage(file, sort.limits[i].field, values[i]);
         }
     }
-    return file.PrimeRecord(true);
+    return file.PrimeRecord(Priming::KeepBuffer);
 }
 
 std::string ViewManager::Position() const {

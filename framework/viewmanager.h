@@ -38,6 +38,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/filemanager.h"
 #include "framework/level.h"
 #include "platform/types/fixedtext.h"
 
@@ -126,7 +127,7 @@ public:
     // Primes a new record: clears it unless suppressed, puts the current range
     // values into their fields (for a between range all but the last) and runs
     // the table's own priming without clearing.
-    virtual Level PrimeRecord(bool suppressClear = false);
+    virtual Level PrimeRecord(Priming priming = Priming::ClearBuffer);
 
     // Position of the last record read (for Reset(position)).
     std::string Position() const;

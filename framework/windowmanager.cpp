@@ -213,7 +213,7 @@ void WindowManager::AddHistoryField(ui::ControlId control, int field) {
 Level WindowManager::PrimeUpdate() {
     if (Primary == nullptr)
         return Benign;
-    primaryFile().UseFile(3);
+    primaryFile().UseFile(UsageLevel::UpdatedRecord);
     Primary->Save();
     for (UpdateFile& f : Files)
         f.saved = f.file->SaveBuffer();
@@ -440,7 +440,7 @@ Level WindowManager::insertAnother() {
     Response = ResponseCompleted;
     PrimeFields();
     Response = ResponseCancelled;
-    file.RestoreBuffer(Saved, false);
+    file.RestoreBuffer(Saved, BufferImage::Discard);
     Saved = file.SaveBuffer();
     stayOnFirstField();
     return Benign;
@@ -600,9 +600,9 @@ void WindowManager::stayOnFirstField() {
 
 void WindowManager::releaseImages() {
     for (UpdateFile& f : Files)
-        f.file->RestoreBuffer(f.saved, false);
+        f.file->RestoreBuffer(f.saved, BufferImage::Discard);
     if (Primary != nullptr && Saved != 0)
-        primaryFile().RestoreBuffer(Saved, false);
+        primaryFile().RestoreBuffer(Saved, BufferImage::Discard);
 }
 
 FileManager& WindowManager::primaryFile() const {

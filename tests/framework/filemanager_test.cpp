@@ -443,7 +443,7 @@ TEST_F(FileManagerState, buffer_images_restore_and_compare) {
     int second = access.SaveBuffer();
     rec.NAME.set("después");
     EXPECT_FALSE(access.EqualBuffer(first));
-    access.RestoreBuffer(second, false);
+    access.RestoreBuffer(second, BufferImage::Discard);
     EXPECT_EQ(rec.NAME.str(), "después") << "released without restoring";
     access.RestoreBuffer(first);
     EXPECT_EQ(rec.NAME.str(), "antes");
@@ -490,7 +490,7 @@ TEST_F(FileManagerState, clear_key_reaches_the_lowest_and_highest_records) {
     access.SetKey(3);
     ASSERT_EQ(access.Next(), Benign);
     EXPECT_EQ(rec.NUMBER.str(), "1");
-    access.ClearKey(3, 1, 255, true);
+    access.ClearKey(3, 1, 255, KeyBound::Highest);
     access.SetKey(3);
     ASSERT_EQ(access.Previous(), Benign);
     EXPECT_EQ(rec.NUMBER.str(), "3");

@@ -75,10 +75,10 @@ protected:
         ASSERT_EQ(row.CODE.str(), "0005");
     }
     // A called procedure that opens the table, reads elsewhere and closes it.
-    void callee(int usageLevel) {
+    void callee(UsageLevel usage) {
         errors.SetProcedureName("Ficha");
         rows.Open();
-        rows.UseFile(usageLevel);
+        rows.UseFile(usage);
         row.NAME.clear();
         rows.SetKey(2);
         ASSERT_EQ(rows.Next(), Benign);
@@ -119,7 +119,7 @@ using FilesManagerUsage = FilesManagerTest;
 
 TEST_F(FilesManagerUsage, called_procedure_gives_back_the_callers_record_and_position) {
     readToFive();
-    callee(2);
+    callee(UsageLevel::Ordinary);
     EXPECT_EQ(row.CODE.str(), "0005");
     EXPECT_EQ(row.NAME.str(), "Nombre 5");
     ASSERT_EQ(rows.Next(), Benign);
@@ -150,7 +150,7 @@ TEST_F(FilesManagerUsage, the_state_comes_back_when_the_callees_last_open_closes
 
 TEST_F(FilesManagerUsage, record_updated_by_a_form_is_not_given_back) {
     readToFive();
-    callee(3);
+    callee(UsageLevel::UpdatedRecord);
     EXPECT_EQ(row.NAME.str(), "cambiado en la ficha");
     ASSERT_EQ(rows.Next(), Benign) << "nothing was saved: the callee's sequence goes on";
     EXPECT_EQ(row.CODE.str(), "0008");
@@ -160,8 +160,8 @@ TEST_F(FilesManagerUsage, level_raised_to_3_restores_the_position_but_not_the_bu
     readToFive();
     errors.SetProcedureName("Ficha");
     rows.Open();
-    rows.UseFile(2);
-    rows.UseFile(3);
+    rows.UseFile(UsageLevel::Ordinary);
+    rows.UseFile(UsageLevel::UpdatedRecord);
     row.NAME.clear();
     rows.SetKey(2);
     rows.Next();
@@ -177,7 +177,7 @@ TEST_F(FilesManagerUsage, another_thread_does_not_save_this_threads_state) {
     int thread = 2;
     platform::setThreadNumberProvider([&thread] { return thread; });
     errors.SetProcedureName("Otra lista");
-    callee(2);
+    callee(UsageLevel::Ordinary);
     EXPECT_EQ(GlobalFilesManager().Newest(2, file.get()), nullptr);
     EXPECT_EQ(row.CODE.str(), "0009") << "no state of thread 1 was given back";
     thread = 1;

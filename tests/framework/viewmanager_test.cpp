@@ -251,7 +251,7 @@ TEST_F(ViewRead, prime_record_clears_and_puts_the_range_values_in_their_fields) 
     EXPECT_TRUE(view.SetSort(1));  // takes the leading CLAVE from the buffer: K2
     lin.rec.CLAVE.set(KQ);
     lin.rec.DOC.set("Z");
-    EXPECT_EQ(view.PrimeRecord(/*suppressClear=*/true), Benign);
+    EXPECT_EQ(view.PrimeRecord(Priming::KeepBuffer), Benign);
     EXPECT_EQ(lin.rec.CLAVE.str(), FixedText<19>(K2).str());
     EXPECT_EQ(lin.rec.DOC.str(), "Z");  // the between component is left alone
 }
