@@ -185,9 +185,9 @@ int runOne(long rows) {
         agents.AddKey(1, "Por Número");
         agents.AddKey(2, "Por Nombre");
         RelationManager relate;
-        relate.Init(&agents, false);
+        relate.Init(&agents, Framing::None);
         agents.LazyOpen = 0;
-        relate.Open(true);
+        relate.Open();
         const auto start = Clock::now();
         if (!fill(agents, rows))
             status = 1;
@@ -203,7 +203,7 @@ int runOne(long rows) {
         });
         backend.settle(rt);
         rt.shutdown();
-        relate.Close(true);
+        relate.Close();
         relate.Kill();
         agents.Kill();
     }

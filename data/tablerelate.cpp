@@ -4,7 +4,7 @@ namespace vorda {
 
 void TableRelate::Init() {
     access_.Init();
-    RelationManager::Init(&access_, /*useLogout=*/true);
+    RelationManager::Init(&access_, Framing::Transaction);
     for (const RelationRow& row : relations_) {
         if (row.child == reference_) {
             AddRelation(*row.parent);

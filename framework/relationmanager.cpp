@@ -216,10 +216,10 @@ private:
 
 RelationManager::~RelationManager() = default;
 
-void RelationManager::Init(FileManager* file, bool useLogout) {
+void RelationManager::Init(FileManager* file, Framing framing) {
     frameworkAssert(file != nullptr, "Relation manager incorrectly initialized.");
     Me = file;
-    UseLogout = useLogout;
+    UseLogout = framing == Framing::Transaction;
     relations_.clear();
     saved_.clear();
     hasSaved_ = false;
@@ -270,80 +270,58 @@ void RelationManager::checkLinks(const Relation& relation) const {
 // ---------------------------------------------------------------------------
 // Open, close, quick scan
 
-Level RelationManager::Open(bool related) {
+Level RelationManager::Open(Reach reach) {
     checkInit();
-    if (!related)
+    if (reach == Reach::ThisTable)
         return Me->Open();
-    return openTouched(nextGeneration());
+    return eachReached(nextGeneration(), Through::AllRelations,
+                       [](RelationManager& r) { return r.Me->Open(); });
 }
 
-Level RelationManager::openTouched(unsigned generation) {
-    if (LastTouched == generation)
-        return Benign;
+Level RelationManager::Close(Reach reach) {
     checkInit();
-    LastTouched = generation;
-    Level result = Me->Open();
-    for (const Relation& relation : relations_) {
-        const Level level = relation.related->openTouched(generation);
-        if (result == Benign)
-            result = level;
-    }
-    return result;
-}
-
-Level RelationManager::Close(bool related) {
-    checkInit();
-    if (!related)
+    if (reach == Reach::ThisTable)
         return Me->Close();
-    return closeTouched(nextGeneration());
+    return eachReached(nextGeneration(), Through::AllRelations,
+                       [](RelationManager& r) { return r.Me->Close(); });
 }
 
-Level RelationManager::closeTouched(unsigned generation) {
-    if (LastTouched == generation)
-        return Benign;
-    checkInit();
-    LastTouched = generation;
-    Level result = Me->Close();
-    for (const Relation& relation : relations_) {
-        const Level level = relation.related->closeTouched(generation);
-        if (result == Benign)
-            result = level;
-    }
-    return result;
-}
-
-void RelationManager::SetQuickScan(bool on, bool propagate) {
+void RelationManager::SetQuickScan(bool on, Reach reach) {
     checkInit();
     const char* command = on ? "QUICKSCAN=on" : "QUICKSCAN=off";
-    if (!propagate) {
+    if (reach == Reach::ThisTable) {
         Me->File->send(command);
         return;
     }
-    quickScanTouched(command, nextGeneration());
-}
-
-void RelationManager::quickScanTouched(const char* command, unsigned generation) {
-    if (LastTouched == generation)
-        return;
-    checkInit();
-    LastTouched = generation;
-    Me->File->send(command);
-    for (const Relation& relation : relations_) {
-        relation.related->quickScanTouched(command, generation);
-    }
+    eachReached(nextGeneration(), Through::AllRelations, [command](RelationManager& r) {
+        r.Me->File->send(command);
+        return Benign;
+    });
 }
 
 void RelationManager::LogoutPrime(std::vector<FileManager*>& managers, unsigned generation) {
+    eachReached(generation, Through::ActiveRelations, [&managers](RelationManager& r) {
+        managers.push_back(r.Me);
+        return Benign;
+    });
+}
+
+Level RelationManager::eachReached(unsigned generation, Through through, const Step& step) {
     if (LastTouched == generation)
-        return;
+        return Benign;
     checkInit();
     LastTouched = generation;
-    managers.push_back(Me);
+    Level result = step(*this);
     for (const Relation& relation : relations_) {
-        const bool active = relation.updateMode != RINone || relation.deleteMode != RINone;
-        if (active && relation.relatedKey != 0)
-            relation.related->LogoutPrime(managers, generation);
+        const bool active = relation.relatedKey != 0 &&
+                            (relation.updateMode != RINone || relation.deleteMode != RINone);
+        if (through == Through::ActiveRelations && !active)
+            continue;
+        const Level level = relation.related->eachReached(generation, through, step);
+        if (result == Benign)
+            result = level;
     }
+    return result;
 }
 
 std::vector<RelationManager::LinkPair> RelationManager::ListLinkingFields(
@@ -449,7 +427,7 @@ bool RelationManager::clearedLinks(const Relation& relation, const LinkValues& v
 }
 
 bool RelationManager::dependentHolds(const Relation& relation, const LinkValues& values,
-                                     bool ignoreCase) const {
+                                     Letters letters) const {
     for (size_t i = 0; i < relation.links.size(); ++i) {
         const int field = relation.links[i].relatedField;
         std::string wanted = FieldImage(*Me, field);
@@ -458,7 +436,7 @@ bool RelationManager::dependentHolds(const Relation& relation, const LinkValues&
         std::memcpy(wanted.data(), values[i].data(), n);
         std::fill(wanted.begin() + static_cast<std::ptrdiff_t>(n), wanted.end(),
                   isTextKind(fieldDesc(*Me, field).kind) ? ' ' : '\0');
-        if (ignoreCase) {
+        if (letters == Letters::AnyCase) {
             if (cp1252::toUpper(actual) != cp1252::toUpper(wanted))
                 return false;
         } else if (actual != wanted) {
@@ -515,10 +493,10 @@ Level RelationManager::seekDependent(const Relation& relation, const LinkValues&
             return Notify;
         if (read != Benign)
             return Fatal;
-        if (dependentHolds(relation, values, false))
+        if (dependentHolds(relation, values, Letters::ExactCase))
             return Benign;
         // A key that ignores case keeps "abc" and "ABC" together in any order.
-        if (!noCase || !dependentHolds(relation, values, true))
+        if (!noCase || !dependentHolds(relation, values, Letters::AnyCase))
             return Notify;
     }
 }
@@ -526,9 +504,9 @@ Level RelationManager::seekDependent(const Relation& relation, const LinkValues&
 // ---------------------------------------------------------------------------
 // Delete
 
-Level RelationManager::Delete(bool confirm) {
+Level RelationManager::Delete(Confirm confirm) {
     checkInit();
-    if (confirm && Me->Throw(msg::ConfirmDelete) != Benign)
+    if (confirm == Confirm::Ask && Me->Throw(msg::ConfirmDelete) != Benign)
         return Notify;
     for (;;) {
         const Level result = deleteAttempt();
@@ -551,7 +529,7 @@ Level RelationManager::DeleteOnce() {
 
 Level RelationManager::deleteAttempt() {
     const std::string position = Me->Position();
-    Open(true);
+    Open(Reach::Related);
     Logout logout(*this);
     Level result = logout.begin();
     if (result == Benign) {
@@ -562,7 +540,7 @@ Level RelationManager::deleteAttempt() {
             logout.abort();
         }
     }
-    Close(true);
+    Close(Reach::Related);
     return result;
 }
 
@@ -658,25 +636,25 @@ Level RelationManager::writeDependent(Logout& logout) {
 // ---------------------------------------------------------------------------
 // Update
 
-Level RelationManager::Update(bool fromForm) {
+Level RelationManager::Update(ChangedElsewhere changed) {
     checkInit();
     const std::vector<LinkValues> before = valuesBeforeUpdate();
-    Open(true);
+    Open(Reach::Related);
     Logout logout(*this);
     Level result = logout.begin();
     if (result == Benign)
-        result = updateRecord(logout, before, fromForm);
-    Close(true);
+        result = updateRecord(logout, before, changed);
+    Close(Reach::Related);
     if (result == Benign)
         Save();
     return result;
 }
 
 Level RelationManager::updateRecord(Logout& logout, const std::vector<LinkValues>& oldValues,
-                                    bool fromForm) {
+                                    ChangedElsewhere changed) {
     const Level written = Me->TryUpdate();
     if (written != Benign)
-        return updateFailure(logout, written, fromForm);
+        return updateFailure(logout, written, changed);
     size_t failedAt = 0;
     if (CascadeUpdates(logout, oldValues, &failedAt) != Benign) {
         logout.abort();
@@ -688,9 +666,9 @@ Level RelationManager::updateRecord(Logout& logout, const std::vector<LinkValues
 
 // The record's own write failed: roll back, then report. Another station's
 // change (6) becomes 7 for a form, which then shows that station's values.
-Level RelationManager::updateFailure(Logout& logout, Level level, bool fromForm) {
+Level RelationManager::updateFailure(Logout& logout, Level level, ChangedElsewhere changed) {
     uint16_t id = level == Notify ? Me->GetError() : 0;
-    if (fromForm && id == msg::RecordChanged)
+    if (changed == ChangedElsewhere::ReportAndShow && id == msg::RecordChanged)
         id = msg::RecordChangedShown;
     logout.fail(Me, id);
     logout.abort();

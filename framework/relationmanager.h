@@ -36,6 +36,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,17 @@ namespace vorda {
 class FileManager;
 
 enum RIMode : uint8_t { RINone = 0, RIClear = 1, RIRestrict = 2, RICascade = 3 };
+
+// Whether Update and Delete run inside one store transaction (UseLogout).
+enum class Framing { None, Transaction };
+// Whether an operation concerns this table alone or every table reachable
+// through its relations as well.
+enum class Reach { ThisTable, Related };
+// Whether Delete asks error 9 before deleting.
+enum class Confirm { Ask, DontAsk };
+// How Update reports a record changed by another station: error 6, or error 7,
+// which tells a form's user that the other station's values are shown now.
+enum class ChangedElsewhere { Report, ReportAndShow };
 
 class RelationManager {
 public:
@@ -60,7 +72,7 @@ public:
     RelationManager& operator=(const RelationManager&) = delete;
     virtual ~RelationManager();
 
-    virtual void Init(FileManager* file, bool useLogout);
+    virtual void Init(FileManager* file, Framing framing);
     // A plain lookup link to a parent table (declared on the child).
     void AddRelation(RelationManager* related);
     // A relation to dependent records: `relatedKey` is the key of the related
@@ -74,24 +86,24 @@ public:
     // Forgets the relations; the FileManager is the owner's to kill.
     virtual void Kill();
 
-    // Open/Close this table and, when `related`, every table reachable through
-    // the relations (each once). The level of the first failure, else Benign.
-    virtual Level Open(bool related = true);
-    virtual Level Close(bool related = true);
+    // Open/Close this table and, with Reach::Related, every table reachable
+    // through the relations (each once). The level of the first failure, else Benign.
+    virtual Level Open(Reach reach = Reach::Related);
+    virtual Level Close(Reach reach = Reach::Related);
 
     // Writes the record in the buffer (FileManager::TryUpdate) and applies the
     // update modes of every relation whose linking values differ from the
     // saved copy. Benign on success. Failures: User when the record's
     // validation refused it or the write failed (error 25 shown); Notify when
-    // another station changed the record (error 6, or 7 when `fromForm`; the
+    // another station changed the record (error 6, or 7 with ReportAndShow; the
     // buffer then holds that station's version), when a dependent refused or
     // failed (30/31/11/1/25 shown), or when the transaction could not begin.
-    virtual Level Update(bool fromForm = false);
-    // Deletes the current record and applies the delete modes. With `confirm`
-    // asks error 9 first (No gives Notify). A failed attempt is reported and
-    // error 33 asks whether to try again: Yes repeats, No returns the failed
-    // attempt's level.
-    virtual Level Delete(bool confirm = true);
+    virtual Level Update(ChangedElsewhere changed = ChangedElsewhere::Report);
+    // Deletes the current record and applies the delete modes. Asks error 9
+    // first unless told not to (No gives Notify). A failed attempt is reported
+    // and error 33 asks whether to try again: Yes repeats, No returns the
+    // failed attempt's level.
+    virtual Level Delete(Confirm confirm = Confirm::Ask);
     // One delete attempt without confirmation and without the retry
     // question: the failure is reported and its level returned. A form that
     // asks error 33 itself (with Cancel) uses this, so the user is asked once.
@@ -101,9 +113,9 @@ public:
     // saved from another record is not used: without a copy of this record's
     // values Update sees no change of its linking fields.
     void Save();
-    // Sends "QUICKSCAN=on"/"QUICKSCAN=off" to the table's driver, and to every
-    // related table when `propagate`.
-    void SetQuickScan(bool on, bool propagate = false);
+    // Sends "QUICKSCAN=on"/"QUICKSCAN=off" to the table's driver, and with
+    // Reach::Related to every related table.
+    void SetQuickScan(bool on, Reach reach = Reach::ThisTable);
     // The linking pairs (this field, related field) between this table and
     // `related`, from whichever side declared them; empty when there are none.
     std::vector<LinkPair> ListLinkingFields(const RelationManager* related) const;
@@ -144,16 +156,20 @@ protected:
     Level CascadeUpdates(Logout& logout, const std::vector<LinkValues>& oldValues,
                          size_t* failedAt = nullptr);
     // Collects the managers of a transaction: this table and every table
-    // reached through relations with an active mode.
+    // reached through relations with an active mode (each once per generation).
     void LogoutPrime(std::vector<FileManager*>& managers, unsigned generation);
 
     const std::vector<Relation>& Relations() const { return relations_; }
 
 private:
+    enum class Through { AllRelations, ActiveRelations };
+    using Step = std::function<Level(RelationManager&)>;
+
     void checkInit() const;
-    Level openTouched(unsigned generation);
-    Level closeTouched(unsigned generation);
-    void quickScanTouched(const char* command, unsigned generation);
+    // Runs `step` on this manager and then, depth first, on every manager
+    // reached through relations (those with an active mode only, when asked),
+    // each once per generation. The level of the first failure, else Benign.
+    Level eachReached(unsigned generation, Through through, const Step& step);
 
     Level deleteAttempt();
     Level deleteRecord(Logout& logout, const std::string& position);
@@ -161,8 +177,9 @@ private:
     Level deleteOne(Logout& logout, const Relation& relation);
     Level eraseCurrent(Logout& logout, const std::string& position);
     Level clearDependent(Logout& logout, const Relation& relation);
-    Level updateRecord(Logout& logout, const std::vector<LinkValues>& oldValues, bool fromForm);
-    Level updateFailure(Logout& logout, Level level, bool fromForm);
+    Level updateRecord(Logout& logout, const std::vector<LinkValues>& oldValues,
+                       ChangedElsewhere changed);
+    Level updateFailure(Logout& logout, Level level, ChangedElsewhere changed);
     Level rewriteDependent(Logout& logout, const Relation& relation, const LinkValues& newValues);
     Level writeDependent(Logout& logout);
 
@@ -171,7 +188,8 @@ private:
     // is none, Fatal on a read error.
     Level seekDependent(const Relation& relation, const LinkValues& values);
     int firstFreeComponent(const Relation& relation) const;
-    bool dependentHolds(const Relation& relation, const LinkValues& values, bool ignoreCase) const;
+    enum class Letters { ExactCase, AnyCase };
+    bool dependentHolds(const Relation& relation, const LinkValues& values, Letters letters) const;
     void storeLinks(const Relation& relation, const LinkValues& values);
     void clearLinks(const Relation& relation);
     bool clearedLinks(const Relation& relation, const LinkValues& values) const;

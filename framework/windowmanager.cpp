@@ -225,7 +225,7 @@ Level WindowManager::PrimeUpdate() {
         Response = ResponseCancelled;
     }
     if (Request == RequestDelete && (DeleteAction == 2 || DeleteAction == 4)) {
-        const Level level = Primary->Delete(DeleteAction == 2);
+        const Level level = Primary->Delete(DeleteAction == 2 ? Confirm::Ask : Confirm::DontAsk);
         Response = level == Benign ? ResponseCompleted : ResponseCancelled;
         return Fatal;
     }
@@ -452,7 +452,10 @@ Level WindowManager::insertAnother() {
 Level WindowManager::completeChange() {
     for (;;) {
         const bool changed = recordChanged();
-        const Level level = changed ? Primary->Update(HistoryKey != 0) : Benign;
+        const Level level = changed
+                                ? Primary->Update(HistoryKey != 0 ? ChangedElsewhere::ReportAndShow
+                                                                  : ChangedElsewhere::Report)
+                                : Benign;
         if (level == Benign) {
             if (changed || (Toolbar != nullptr && VCRRequest == 0))
                 Response = ResponseCompleted;

@@ -57,7 +57,7 @@ using AgentRestrict = RelationsTest;
 TEST_F(AgentRestrict, deleting_an_agent_with_a_declaration_is_refused_with_error_30) {
     ASSERT_TRUE(fetchAgent(1));
     boxes.answer({ui::ButtonOk, ui::ButtonNo});  // error 30, then "¿Desea intentar ...?"
-    EXPECT_NE(Relate::AGENTES->Delete(/*confirm=*/false), Benign);
+    EXPECT_NE(Relate::AGENTES->Delete(Confirm::DontAsk), Benign);
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_EQ(boxes.shown()[1].caption, "Error en Borrar Registro");
     EXPECT_EQ(boxes.shown()[0].caption, "Error de Integridad Referencial (Borrado)");
@@ -87,7 +87,7 @@ using DeclarationCascade = RelationsTest;
 
 TEST_F(DeclarationCascade, deleting_a_declaration_deletes_its_annex_records_only) {
     ASSERT_TRUE(fetchDeclaration(doomed));
-    EXPECT_EQ(Relate::DDJJ->Delete(/*confirm=*/false), Benign);
+    EXPECT_EQ(Relate::DDJJ->Delete(Confirm::DontAsk), Benign);
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_FALSE(fetchDeclaration(doomed));
     EXPECT_EQ(annexes(doomed), none);
@@ -98,12 +98,12 @@ TEST_F(DeclarationCascade, deleting_a_declaration_deletes_its_annex_records_only
 TEST_F(DeclarationCascade, deleting_the_last_declaration_of_an_agent_leaves_the_agent) {
     for (const std::string& key : {kept, doomed}) {
         ASSERT_TRUE(fetchDeclaration(key));
-        ASSERT_EQ(Relate::DDJJ->Delete(/*confirm=*/false), Benign);
+        ASSERT_EQ(Relate::DDJJ->Delete(Confirm::DontAsk), Benign);
     }
     EXPECT_TRUE(fetchAgent(1));
     EXPECT_EQ(annexes(kept), none);
     // Now the agent has no declaration left and may go.
-    EXPECT_EQ(Relate::AGENTES->Delete(/*confirm=*/false), Benign);
+    EXPECT_EQ(Relate::AGENTES->Delete(Confirm::DontAsk), Benign);
     EXPECT_FALSE(fetchAgent(1));
 }
 

@@ -52,7 +52,7 @@ TEST_F(BrowseTest, delete_removes_the_row_and_refills_around_the_same_place) {
     options.form = [this](uint8_t request) {
         EXPECT_EQ(request, RequestDelete);
         EXPECT_EQ(bufferName(), "N0003");
-        return agt.relate.Delete(false) == Benign ? ResponseCompleted : ResponseCancelled;
+        return agt.relate.Delete(Confirm::DontAsk) == Benign ? ResponseCompleted : ResponseCancelled;
     };
     open();
     for (int i = 0; i < 3; ++i)

@@ -52,7 +52,7 @@ TEST_F(RelationDelete, confirmation_answered_no_deletes_nothing) {
     fill();
     ASSERT_TRUE(fetchDec(K1));
     boxes.answer(ui::ButtonNo);
-    EXPECT_EQ(dec.relate.Delete(/*confirm=*/true), Notify);
+    EXPECT_EQ(dec.relate.Delete(), Notify);
     EXPECT_EQ(captions(), (std::vector<std::string>{"Confirmar Borrado"}));
     expectUntouched();
 }
@@ -62,7 +62,7 @@ TEST_F(RelationDelete, restrict_reports_30_naming_the_dependent_table_and_delete
     fill();
     ASSERT_TRUE(fetchAgent("1/23"));
     boxes.answer({ui::ButtonOk, ui::ButtonNo});  // 30, then 33: do not try again
-    EXPECT_EQ(agt.relate.Delete(false), Notify);
+    EXPECT_EQ(agt.relate.Delete(Confirm::DontAsk), Notify);
     ASSERT_EQ(captions(), (std::vector<std::string>{"Error de Integridad Referencial (Borrado)",
                                                     "Error en Borrar Registro"}));
     EXPECT_EQ(boxes.shown()[0].text,
@@ -76,7 +76,7 @@ TEST_F(RelationDelete, retry_question_repeats_the_attempt_until_answered_no) {
     fill();
     ASSERT_TRUE(fetchAgent("1/23"));
     boxes.answer({ui::ButtonOk, ui::ButtonYes, ui::ButtonOk, ui::ButtonNo});
-    EXPECT_EQ(agt.relate.Delete(false), Notify);
+    EXPECT_EQ(agt.relate.Delete(Confirm::DontAsk), Notify);
     EXPECT_EQ(captions(), (std::vector<std::string>{
                               "Error de Integridad Referencial (Borrado)",
                               "Error en Borrar Registro",
@@ -91,7 +91,7 @@ TEST_F(RelationDelete, cascade_removes_dependents_of_dependents_and_nothing_else
     fill();
     ASSERT_TRUE(fetchAgent("1/23"));
     boxes.answer(ui::ButtonYes);
-    EXPECT_EQ(agt.relate.Delete(true), Benign);
+    EXPECT_EQ(agt.relate.Delete(), Benign);
     EXPECT_EQ(captions(), (std::vector<std::string>{"Confirmar Borrado"}));
     EXPECT_FALSE(fetchAgent("1/23"));
     EXPECT_TRUE(fetchAgent("9/99"));
@@ -108,7 +108,7 @@ TEST_F(RelationDelete, cascade_leaves_the_dependent_tables_state_as_it_was) {
     lin.access.SetKey(LIN_BYDEC);
     ASSERT_EQ(lin.access.TryNext(), Benign);  // the caller is on line E of B1
     ASSERT_TRUE(fetchDec(K1));
-    EXPECT_EQ(dec.relate.Delete(false), Benign);
+    EXPECT_EQ(dec.relate.Delete(Confirm::DontAsk), Benign);
     EXPECT_EQ(lin.rec.DOC.str(), "E");
     EXPECT_EQ(lin.access.TryNext(), Notify);  // E was the last line in key order
     EXPECT_EQ(linesOf(K2), (std::vector<std::string>{"D"}));
@@ -120,7 +120,7 @@ TEST_F(RelationDelete, clear_blanks_the_dependents_links_and_keeps_them) {
     addNote(K1, "uno");
     addNote(K2, "dos");
     ASSERT_TRUE(fetchDec(K1));
-    EXPECT_EQ(dec.relate.Delete(false), Benign);
+    EXPECT_EQ(dec.relate.Delete(Confirm::DontAsk), Benign);
     EXPECT_EQ(notesOf(""), (std::vector<std::string>{"uno"}));
     EXPECT_EQ(notesOf(K2), (std::vector<std::string>{"dos"}));
 }
@@ -132,7 +132,7 @@ TEST_F(RelationDelete, a_failure_in_the_middle_of_a_cascade_rolls_everything_bac
     addNote(K2, "bloquea");
     ASSERT_TRUE(fetchAgent("1/23"));
     boxes.answer({ui::ButtonOk, ui::ButtonNo});
-    EXPECT_EQ(agt.relate.Delete(false), Notify);
+    EXPECT_EQ(agt.relate.Delete(Confirm::DontAsk), Notify);
     EXPECT_EQ(captions(), (std::vector<std::string>{"Error de Integridad Referencial (Borrado)",
                                                     "Error en Borrar Registro"}));
     EXPECT_NE(boxes.shown()[0].text.find("tabla Not.tps"), std::string::npos);
@@ -149,7 +149,7 @@ TEST_F(RelationDelete, a_read_only_dependent_fails_the_cascade_and_it_is_rolled_
     ASSERT_EQ(lin.access.UseFile(), Benign);
     ASSERT_TRUE(fetchAgent("1/23"));
     boxes.answer({ui::ButtonOk, ui::ButtonNo});
-    EXPECT_EQ(agt.relate.Delete(false), Notify);
+    EXPECT_EQ(agt.relate.Delete(Confirm::DontAsk), Notify);
     EXPECT_EQ(captions(),
               (std::vector<std::string>{"Registro no fue Borrado", "Error en Borrar Registro"}));
     EXPECT_NE(boxes.shown()[0].text.find("Archivo Lin.tps"), std::string::npos);
@@ -164,7 +164,7 @@ TEST_F(RelationDelete, a_transaction_that_cannot_begin_in_time_reports_21) {
     ASSERT_EQ(sqlite3_exec(station, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     ASSERT_TRUE(fetchDec(K1));
     boxes.answer({ui::ButtonOk, ui::ButtonNo});
-    EXPECT_EQ(dec.relate.Delete(false), Notify);
+    EXPECT_EQ(dec.relate.Delete(Confirm::DontAsk), Notify);
     sqlite3_exec(station, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(station);
     EXPECT_EQ(captions(),
@@ -316,7 +316,7 @@ TEST_F(OtherStation, gives_error_6_or_for_a_form_7_and_the_buffer_holds_its_valu
     ASSERT_TRUE(fetchDec(K1));
     changeElsewhere(777);
     dec.rec.IMPORTE = Decimal::fromInteger(5);
-    EXPECT_EQ(dec.relate.Update(/*fromForm=*/true), Notify);
+    EXPECT_EQ(dec.relate.Update(ChangedElsewhere::ReportAndShow), Notify);
     EXPECT_EQ(dec.rec.IMPORTE, Decimal::fromInteger(777));
     changeElsewhere(888);
     EXPECT_EQ(dec.relate.Update(), Notify);
@@ -338,13 +338,13 @@ TEST_F(RelationMisuse, fixed_assertion_texts) {
     EXPECT_EQ(assertionOf([&] { agt.relate.AddRelation(&dec.relate, RIMode(4), RINone, 2); }),
               "Invalid RI mode");
     agt.relate.AddRelation(&dec.relate, RINone, RICascade, DEC_BYAGT);  // no link
-    ASSERT_EQ(agt.relate.Open(true), Benign);
+    ASSERT_EQ(agt.relate.Open(), Benign);
     addAgent("1/23");
     addDec(K1);
     ASSERT_TRUE(fetchAgent("1/23"));
-    EXPECT_EQ(assertionOf([&] { agt.relate.Delete(false); }),
+    EXPECT_EQ(assertionOf([&] { agt.relate.Delete(Confirm::DontAsk); }),
               "Relation must have at least on linking field");
-    agt.relate.Close(true);
+    agt.relate.Close();
 }
 
 TEST_F(RelationMisuse, a_text_file_cannot_take_part_in_a_transaction) {
@@ -361,15 +361,15 @@ TEST_F(RelationMisuse, a_text_file_cannot_take_part_in_a_transaction) {
     FileManager access;
     access.Init(file.get(), &errors);
     RelationManager text;
-    text.Init(&access, /*useLogout=*/true);
+    text.Init(&access, Framing::Transaction);
     agt.relate.AddRelation(&text, RICascade, RICascade, 1);
     agt.relate.AddRelationLink(AGT_F::NRO, 1);
-    ASSERT_EQ(agt.relate.Open(true), Benign);
+    ASSERT_EQ(agt.relate.Open(), Benign);
     addAgent("1/23");
     ASSERT_TRUE(fetchAgent("1/23"));
-    EXPECT_EQ(assertionOf([&] { agt.relate.Delete(false); }),
+    EXPECT_EQ(assertionOf([&] { agt.relate.Delete(Confirm::DontAsk); }),
               "Driver does not support transaction framing.");
-    agt.relate.Close(true);
+    agt.relate.Close();
     text.Kill();
     access.Kill();
 }

@@ -145,7 +145,7 @@ void RelationFixture::SetUp() {
 
 void RelationFixture::TearDown() {
     if (opened)
-        agt.relate.Close(true);
+        agt.relate.Close();
     nota.kill();
     lin.kill();
     dec.kill();
@@ -164,7 +164,7 @@ void RelationFixture::relate(const RelationModes& m) {
     dec.relate.AddRelationLink(DEC_F::CLAVE, NOT_F::CLAVE);
     lin.relate.AddRelation(&dec.relate);
     nota.relate.AddRelation(&dec.relate);
-    ASSERT_EQ(agt.relate.Open(true), Benign);
+    ASSERT_EQ(agt.relate.Open(), Benign);
     opened = true;
 }
 

@@ -104,7 +104,7 @@ struct Table {
         for (size_t k = 0; k < desc.keys.size(); ++k) {
             access.AddKey(static_cast<int>(k + 1), desc.keys[k].description);
         }
-        relate.Init(&access, /*useLogout=*/true);
+        relate.Init(&access, Framing::Transaction);
     }
     void kill() {
         relate.Kill();

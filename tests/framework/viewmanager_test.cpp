@@ -271,7 +271,7 @@ TEST_F(ViewRead, a_table_without_cursors_is_read_in_file_order_without_filter) {
     FileManager access;
     access.Init(file.get(), &errors);
     RelationManager relate;
-    relate.Init(&access, /*useLogout=*/false);
+    relate.Init(&access, Framing::None);
     ASSERT_EQ(relate.Open(), Benign);
     ASSERT_EQ(access.UseFile(), Benign);
     for (const char* text : {"uno", "dos"}) {
