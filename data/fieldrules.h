@@ -13,6 +13,7 @@
 
 #include "data/declarationkey.h"
 #include "framework/filemanager.h"
+#include "framework/filestateguard.h"
 #include "framework/level.h"
 
 namespace vorda::fieldrules {
@@ -23,17 +24,7 @@ constexpr uint16_t MSG_FIELD_NOT_IN_FILE =
 constexpr uint16_t MSG_FIELD_OUT_OF_RANGE_LOW = 18;  // "... debe ser mayor que %Message."
 
 // Saves a table's buffer and position for the lifetime of the object.
-class SavedFile {
-public:
-    explicit SavedFile(FileManager& table) : table_(table), handle_(table.SaveFile()) {}
-    ~SavedFile() { table_.RestoreFile(handle_); }
-    SavedFile(const SavedFile&) = delete;
-    SavedFile& operator=(const SavedFile&) = delete;
-
-private:
-    FileManager& table_;
-    int handle_;
-};
+using SavedFile = FileStateGuard;
 
 // Rule "the agent exists": the agent number is looked up by AGE:AGE_NRO.
 // On failure: message 14 for `fieldName` with "Agentes".

@@ -9,6 +9,7 @@
 #include "framework/assertion.h"
 #include "framework/errorids.h"
 #include "framework/filemanager.h"
+#include "framework/filestateguard.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
 #include "platform/store/transaction.h"
@@ -192,24 +193,6 @@ private:
     uint16_t id_ = 0;
     platform::ErrorState state_;
 };
-
-namespace {
-
-// Saves a table's file state on construction and restores it, buffer
-// included, on destruction.
-class FileStateGuard {
-public:
-    explicit FileStateGuard(FileManager& file) : file_(file), handle_(file.SaveFile()) {}
-    ~FileStateGuard() { file_.RestoreFile(handle_); }
-    FileStateGuard(const FileStateGuard&) = delete;
-    FileStateGuard& operator=(const FileStateGuard&) = delete;
-
-private:
-    FileManager& file_;
-    int handle_;
-};
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 // Set-up
