@@ -29,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/windowplacement.h"
+
 namespace vorda {
 
 struct SectorEntry {
@@ -36,22 +38,9 @@ struct SectorEntry {
     friend auto operator<=>(const SectorEntry&, const SectorEntry&) = default;
 };
 
-struct WindowRect {
-    int x = 0, y = 0, width = 0, height = 0;
-};
-
-// What the settings file needs of a window to save and restore its placement;
-// the windowing runtime implements it over its real windows.
-class WindowPlacement {
-public:
-    virtual ~WindowPlacement() = default;
-    virtual bool isMaximized() const = 0;
-    virtual bool isIconized() const = 0;
-    virtual bool isResizable() const = 0;
-    virtual WindowRect get() const = 0;  // the normal (not maximized) geometry
-    virtual void set(const WindowRect& rect) = 0;
-    virtual void maximize(bool on) = 0;  // false restores a maximized window
-};
+// The placement of a window as the settings file stores it.
+using ui::WindowPlacement;
+using ui::WindowRect;
 
 // One stored list: each row holds the fields of one entry (1 to 3 used).
 using IniQueue = std::vector<std::vector<std::string>>;

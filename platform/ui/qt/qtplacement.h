@@ -11,7 +11,7 @@
 #include <QRect>
 #include <QWidget>
 
-#include "framework/iniclass.h"
+#include "platform/ui/windowplacement.h"
 
 namespace vorda::ui::qt {
 
