@@ -2,7 +2,6 @@
 // and the ditto memory.
 #include "agents/agentes_ficha.h"
 
-#include <cstring>
 #include <string>
 
 #include "data/dictionary.h"
@@ -201,17 +200,12 @@ public:
     Level Kill() override;
     void PrimeFields() override;
     Level TakeAccepted() override;
-    Level TakeEvent() override;
 
 private:
     void registerHistory();
     Level checkCuit();
-    void keepAgent();
-    void takeBackAgent();
 
     ToolbarClass toolbar_;
-    Agentes kept_{};            // AGE as the form left it after its last event
-    std::string keptPosition_;  // its place in AGENTES; empty for a new agent
     WindowResizeClass resizer_;
     bool openedHere_ = false;
 };
@@ -242,7 +236,6 @@ Level AgentesFicha::Init() {
     if (ToolbarUpdateClass* target = FormTarget())
         target->Help = true;
     SetAlerts();
-    keepAgent();
     return Benign;
 }
 
@@ -284,35 +277,6 @@ Level AgentesFicha::TakeAccepted() {
         return Benign;
     }
     return control == Ctl::AGE_NRO_CUIT ? checkCuit() : Benign;
-}
-
-// The agent record and the current record of AGENTES are the whole
-// program's: while this form waits for the user, an agent list on another
-// thread may read other agents into them. Each event therefore starts from
-// the form's own agent, at its own place in the table, with what the entries
-// show (the user may have typed into them meanwhile); a save or a delete then
-// goes to the agent the form shows.
-Level AgentesFicha::TakeEvent() {
-    takeBackAgent();
-    const Level level = WindowManager::TakeEvent();
-    if (window().isOpen())
-        keepAgent();
-    return level;
-}
-
-void AgentesFicha::keepAgent() {
-    kept_ = AGE;
-    keptPosition_ = Request == RequestInsert ? std::string() : Access::AGENTES->Position();
-}
-
-void AgentesFicha::takeBackAgent() {
-    const bool moved = !keptPosition_.empty() && Access::AGENTES->Position() != keptPosition_;
-    if (!moved && std::memcmp(&AGE, &kept_, sizeof AGE) == 0)
-        return;
-    if (moved)
-        Access::AGENTES->TryReget(keptPosition_);
-    AGE = kept_;
-    window().update();
 }
 
 // A wrong CUIT (VALIDAR_CUIT has told the user) keeps the focus on its entry

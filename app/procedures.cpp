@@ -9,6 +9,7 @@
 #include "app/main_frame.h"
 #include "data/dictionary.h"
 #include "framework/requestglobals.h"
+#include "platform/types/threaddata.h"
 
 namespace vorda {
 
@@ -26,6 +27,20 @@ void agentesFichaAsFromList() {
     Access::AGENTES->TryFetch(Agentes::AGE_NRO);
     AGENTES_FICHA();
     Relate::AGENTES->Close();
+}
+
+// A script stands in for one caller (a list, a form) that calls each
+// procedure it starts as that caller would: every procedure started by name
+// begins with the record buffers the previous one left, as procedures called
+// one after the other on the caller's thread do. Each still runs on its own
+// thread, so the program's own threads (menus, lists) keep their own buffers.
+std::function<void()> asFromScriptCaller(std::function<void()> procedure) {
+    return [procedure = std::move(procedure)] {
+        static platform::ThreadData::Snapshot callerBuffers;
+        platform::ThreadData::restore(callerBuffers);
+        procedure();
+        callerBuffers = platform::ThreadData::snapshot();
+    };
 }
 
 struct NamedProcedure {
@@ -47,7 +62,8 @@ ui::Registry programRegistry() {
     ui::Registry registry;
     registry.setFrame(&MAIN);
     for (const NamedProcedure& p : namedProcedures)
-        registry.addProcedure(p.name, childProcedure(p.procedure), p.stackBytes);
+        registry.addProcedure(p.name, childProcedure(asFromScriptCaller(p.procedure)),
+                              p.stackBytes);
     registry.setRequestHook([](int request) { GlobalRequest = static_cast<uint8_t>(request); });
     return registry;
 }

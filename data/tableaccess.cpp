@@ -1,13 +1,25 @@
 #include "data/tableaccess.h"
 
 #include "framework/errorclass.h"
+#include "platform/store/perthreadfile.h"
 #include "platform/text/textfile.h"
+#include "platform/types/threaddata.h"
 
 namespace vorda {
 
 TableAccess::~TableAccess() {
     if (file_)
         TableAccess::Kill();
+}
+
+// Each procedure thread gets its own driver file and its own copy of the
+// record buffer; a new thread's copy starts cleared.
+std::unique_ptr<store::File> TableAccess::makeThreadFile() const {
+    const store::TableDesc& desc = setup_.desc();
+    std::vector<char> cleared(desc.recordSize);
+    desc.clearRecord(cleared.data());
+    platform::ThreadData::add(setup_.buffer, desc.recordSize, std::move(cleared));
+    return std::make_unique<store::PerThreadFile>([this] { return makeFile(); });
 }
 
 std::unique_ptr<store::File> TableAccess::makeFile() const {
@@ -21,7 +33,7 @@ std::unique_ptr<store::File> TableAccess::makeFile() const {
 }
 
 void TableAccess::Init() {
-    file_ = makeFile();
+    file_ = makeThreadFile();
     FileManager::Init(file_.get(), &GlobalErrors());
     if (const FixedText<20>* variable = setup_.nameVariable) {
         FileNameValue = [variable] { return variable->str(); };
@@ -40,6 +52,7 @@ void TableAccess::Kill() {
     *setup_.reference = nullptr;
     File = nullptr;
     file_.reset();
+    platform::ThreadData::remove(setup_.buffer);
 }
 
 }  // namespace vorda

@@ -3,7 +3,9 @@
 //
 // Init() is the table's part of FilesInit:
 //   1. create the driver file over the table's buffer (keyed table or text
-//      file) with its owner password; initialise the FileManager with it and
+//      file, one per procedure thread, see store::PerThreadFile, with the
+//      buffer kept per thread by platform::ThreadData) with its owner
+//      password; initialise the FileManager with it and
 //      GlobalErrors; attach the name variable when the file has one; create a
 //      missing file on open; lock recovery 10;
 //   2. register the descriptor's keys in order, each with its description,
@@ -30,7 +32,7 @@ enum class FileDriver { KeyedTable, TextFile };
 
 struct AccessSetup {
     const store::TableDesc& (*desc)();
-    void* buffer;  // the table's process-wide record buffer
+    void* buffer;  // the table's record buffer (a copy per procedure thread)
     FileDriver driver;
     std::string_view owner;             // owner password; empty for a text file
     const FixedText<20>* nameVariable;  // physical name read at each open; nullptr: fixed name
@@ -50,6 +52,7 @@ public:
 
 private:
     std::unique_ptr<store::File> makeFile() const;
+    std::unique_ptr<store::File> makeThreadFile() const;
 
     const AccessSetup& setup_;
     std::unique_ptr<store::File> file_;

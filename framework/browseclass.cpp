@@ -337,11 +337,7 @@ void BrowseClass::Locate(int field, const std::string& text) {
 }
 
 void BrowseClass::clearBuffer() {
-    std::memset(Me().File->buffer(), 0, Me().File->desc().recordSize);
-    for (const store::FieldDesc& f : Me().File->desc().fields) {
-        if (f.kind == store::FieldKind::Text)
-            std::memset(static_cast<char*>(Me().File->buffer()) + f.offset, ' ', f.width);
-    }
+    Me().File->desc().clearRecord(Me().File->buffer());
 }
 
 void BrowseClass::UpdateViewRecord() {

@@ -25,6 +25,8 @@
 #include "platform/store/file.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
+#include "platform/types/threaddata.h"
+#include "platform/types/threadnumber.h"
 
 namespace vorda {
 
@@ -95,6 +97,7 @@ std::string trimRight(std::string text) {
 FileManager::~FileManager() {
     // The driver file may already be gone (a derived manager owns it), so
     // only the registries are released here; Kill closes the file.
+    platform::ThreadData::removeEndHook(endHook_);
     if (!initialized_)
         return;
     GlobalFilesManager().ForgetUsage(*this);
@@ -131,9 +134,10 @@ void FileManager::Init(store::File* file, ErrorClass* errors) {
     PrimaryKey = 0;
     keys_.clear();
     descKeys_.clear();
-    info_ = InfoEntry{};
-    currentKey_ = 0;
+    infos_.clear();
     initialized_ = true;
+    platform::ThreadData::removeEndHook(endHook_);
+    endHook_ = platform::ThreadData::addEndHook([this](int thread) { threadEnded(thread); });
     for (size_t i = 0; i < desc().keys.size(); ++i) {
         const store::KeyDesc& key = desc().keys[i];
         descKeys_.push_back(makeKeyEntry(static_cast<int>(i) + 1, key.description));
@@ -159,15 +163,17 @@ void FileManager::AddKey(int key, std::string_view description) {
 void FileManager::Kill() {
     if (!initialized_)
         return;
-    if (info_.opened && File->isOpen())
+    if (info().opened && File->isOpen())
         File->close();
+    platform::ThreadData::removeEndHook(endHook_);
+    endHook_ = 0;
     GlobalFilesManager().ForgetUsage(*this);
     GlobalFilesManager().RemoveMapping(*this);
     keys_.clear();
     descKeys_.clear();
     buffers_.clear();
     saved_.clear();
-    info_ = InfoEntry{};
+    infos_.clear();
     initialized_ = false;
 }
 
@@ -191,6 +197,30 @@ FileManager::KeyEntry FileManager::makeKeyEntry(int key, std::string_view descri
 // ---------------------------------------------------------------------------
 // Small helpers
 
+// A procedure thread has ended: its state goes (its physical file is closed
+// by the driver file kept per thread), and so do its usage entries.
+void FileManager::threadEnded(int thread) {
+    infos_.erase(thread);
+    for (int handle : GlobalFilesManager().ForgetUsage(*this, thread))
+        discardFile(handle);
+}
+
+// A file kept per thread has one entry per thread; any other file one shared
+// entry (under 0).
+int FileManager::infoKey() const {
+    return File != nullptr && File->perThread() ? platform::currentThreadNumber() : 0;
+}
+
+FileManager::InfoEntry& FileManager::info() {
+    return infos_[infoKey()];
+}
+
+const FileManager::InfoEntry& FileManager::info() const {
+    static const InfoEntry none;
+    const auto it = infos_.find(infoKey());
+    return it != infos_.end() ? it->second : none;
+}
+
 void FileManager::checkInit() const {
     frameworkAssert(initialized_, kNotInitialized);
 }
@@ -205,12 +235,7 @@ char* FileManager::buffer() const {
 
 // Text blank, numbers and dates zero.
 void FileManager::clearRecord() {
-    std::memset(buffer(), 0, desc().recordSize);
-    for (const store::FieldDesc& field : desc().fields) {
-        if (field.kind == store::FieldKind::Text) {
-            std::memset(buffer() + field.offset, ' ', field.width);
-        }
-    }
+    desc().clearRecord(buffer());
 }
 
 const FileManager::KeyEntry& FileManager::keyEntry(int key) const {
@@ -249,15 +274,15 @@ std::string FileManager::GetName() const {
 }
 
 int FileManager::GetOpenCount() const {
-    return info_.openCount;
+    return info().openCount;
 }
 
 bool FileManager::IsOpened() const {
-    return info_.opened;
+    return info().opened;
 }
 
 bool FileManager::GetEOF() const {
-    return info_.eof;
+    return info().eof;
 }
 
 // ---------------------------------------------------------------------------
@@ -271,16 +296,16 @@ void FileManager::SetThread() {
 void FileManager::SetError(uint16_t id) {
     checkInit();
     Errors->SetErrors();
-    info_.lastError = id;
+    info().lastError = id;
 }
 
 uint16_t FileManager::GetError() const {
-    return info_.lastError;
+    return info().lastError;
 }
 
 Level FileManager::Throw() {
     SetThread();
-    return Errors->Throw(info_.lastError);
+    return Errors->Throw(info().lastError);
 }
 
 Level FileManager::Throw(uint16_t id) {
@@ -290,7 +315,7 @@ Level FileManager::Throw(uint16_t id) {
 
 Level FileManager::ThrowMessage(uint16_t id, std::string_view text) {
     SetThread();
-    info_.lastError = id;
+    info().lastError = id;
     return Errors->ThrowMessage(id, text);
 }
 
@@ -307,28 +332,28 @@ Level FileManager::TryOpen() {
 
 Level FileManager::open(Report report) {
     SetThread();
-    if (LazyOpen == 0 && info_.openCount == 0 && !info_.opened) {
+    if (LazyOpen == 0 && info().openCount == 0 && !info().opened) {
         const Level level = openFile(report);
         if (level != Benign)
             return level;  // not counted: the caller will not close
     }
     GlobalFilesManager().NoteOpen(*this);
-    ++info_.openCount;
+    ++info().openCount;
     return Benign;
 }
 
 Level FileManager::Close() {
     SetThread();
-    if (info_.openCount == 0)
+    if (info().openCount == 0)
         return Benign;
     GlobalFilesManager().NoteClose(*this);
-    if (--info_.openCount > 0)
+    if (--info().openCount > 0)
         return Benign;
-    if (info_.opened) {
+    if (info().opened) {
         File->close();
-        info_.opened = false;
+        info().opened = false;
     }
-    for (int handle : GlobalFilesManager().ForgetUsage(*this))
+    for (int handle : GlobalFilesManager().ForgetUsage(*this, platform::currentThreadNumber()))
         discardFile(handle);
     return Benign;
 }
@@ -336,9 +361,9 @@ Level FileManager::Close() {
 Level FileManager::UseFile(UsageLevel usage) {
     SetThread();
     GlobalFilesManager().NoteUsage(*this, usage);
-    if (info_.opened || LazyOpen == 0)
+    if (info().opened || LazyOpen == 0)
         return Benign;
-    if (info_.openCount == 0)
+    if (info().openCount == 0)
         return Throw(msg::FileNotOpen);
     int handle = SaveBuffer();
     const Level level = openFile(Report::Yes);
@@ -368,9 +393,9 @@ Level FileManager::openAttempt(int& mode, Report report, bool& again) {
     switch (code) {
         case store::Ok:
         case store::AlreadyOpen:
-            info_.opened = true;
-            info_.eof = false;
-            currentKey_ = 0;
+            info().opened = true;
+            info().eof = false;
+            info().currentKey = 0;
             return Benign;
         case store::FileNotFound:
             if (Create == 0)
@@ -448,13 +473,13 @@ Level FileManager::read(Direction direction, Report report) {
     const Level used = UseFile();
     if (used != Benign)
         return used;
-    info_.eof = false;
+    info().eof = false;
     const int code = direction == Direction::Forward ? File->next() : File->previous();
     switch (code) {
         case store::Ok:
             return Benign;
         case store::NoMoreRecords:
-            info_.eof = true;
+            info().eof = true;
             return Notify;
         case store::RecordHeld:
             SetError(msg::RecordHeld);
@@ -640,8 +665,8 @@ int FileManager::SaveFile() {
     checkInit();
     SavedEntry entry{.handle = ++lastSavedHandle_,
                      .bufferHandle = SaveBuffer(),
-                     .key = currentKey_,
-                     .position = File->isOpen() ? File->position(currentKey_) : std::string()};
+                     .key = info().currentKey,
+                     .position = File->isOpen() ? File->position(info().currentKey) : std::string()};
     saved_.push_back(std::move(entry));
     return lastSavedHandle_;
 }
@@ -682,7 +707,7 @@ void FileManager::RestoreFile(int& handle, BufferImage image) {
             File->setKey(entry.key);
         }
     }
-    currentKey_ = entry.key;
+    info().currentKey = entry.key;
     RestoreBuffer(entry.bufferHandle, image);
 }
 
@@ -714,7 +739,7 @@ void FileManager::SetKey(int key) {
         keyEntry(key);
     if (UseFile() != Benign)
         return;
-    currentKey_ = key;
+    info().currentKey = key;
     File->setKey(key);
 }
 

@@ -1,7 +1,7 @@
 // FileManager: the only way the program reads and writes one table's records.
 //
 // One manager wraps one driver file (a keyed table or a fixed-record text
-// file) and its process-wide record buffer. It opens the file on demand,
+// file) and its record buffer. It opens the file on demand,
 // creates a missing file, recovers from locks, rebuilds damaged keys, primes
 // new records, validates records before writing, saves and restores record
 // buffers and file positions, and turns every driver code into a catalogue
@@ -16,7 +16,17 @@
 // caller (Throw()). Their plain twins show the message and return what the
 // reporter returns.
 //
-// Life cycle (one shared state: our driver opens a table once per process):
+// Threads. For a driver file kept per procedure thread, the open count, the
+// physical open, end-of-file, the last error and the current sequence are
+// kept per thread (the Info entries, by logical thread number; a thread's
+// entry is dropped when the thread ends); any other file has one shared
+// entry. The program's tables are made per thread all the way down: their
+// driver file is a store::PerThreadFile and their record buffer is kept per
+// thread by platform::ThreadData, so each thread has its own buffer, its
+// own position and its own physical open. Saved images and saved states are
+// kept by handle, whichever thread made them.
+//
+// Life cycle, per thread:
 //
 //     Init ──► closed ──Open──► logically open ──first use──► physically open
 //                 ▲   (count 0)        (count > 0)              (LazyOpen = 1)
@@ -36,6 +46,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -195,11 +206,13 @@ private:
         bool duplicates;
         bool noCase;
     };
+    // The state of one procedure thread's use of the file.
     struct InfoEntry {
         bool opened = false;
         int openCount = 0;
         bool eof = false;
         uint16_t lastError = 0;
+        int currentKey = 0;  // key of the current sequence (0 = file order)
     };
     struct BufferEntry {
         int handle;
@@ -238,16 +251,20 @@ private:
     void discardFile(int handle);
     BufferEntry* findBuffer(int handle);
     std::vector<SavedEntry>::iterator findSaved(int handle);
+    int infoKey() const;
+    InfoEntry& info();
+    const InfoEntry& info() const;
+    void threadEnded(int thread);
 
     bool initialized_ = false;
     std::vector<KeyEntry> keys_;      // registered keys, AddKey order
     std::vector<KeyEntry> descKeys_;  // every key of the descriptor, for unregistered use
-    InfoEntry info_;
+    std::map<int, InfoEntry> infos_;  // by logical thread number
+    int endHook_ = 0;                 // forgets a thread's entry when it ends
     std::vector<BufferEntry> buffers_;
     std::vector<SavedEntry> saved_;
     int lastBufferHandle_ = 0;
     int lastSavedHandle_ = 0;
-    int currentKey_ = 0;  // key of the current sequence (0 = file order)
 };
 
 }  // namespace vorda

@@ -129,12 +129,22 @@ void FilesManager::NoteClose(FileManager& manager) {
 }
 
 std::vector<int> FilesManager::ForgetUsage(const FileManager& manager) {
+    return forget([&manager](const Usage& u) { return u.file == manager.File; });
+}
+
+std::vector<int> FilesManager::ForgetUsage(const FileManager& manager, int thread) {
+    return forget([&manager, thread](const Usage& u) {
+        return u.file == manager.File && u.thread == thread;
+    });
+}
+
+std::vector<int> FilesManager::forget(const std::function<bool(const Usage&)>& which) {
     std::vector<int> saved;
     for (const Usage& u : usage_) {
-        if (u.file == manager.File && u.savedState != 0)
+        if (which(u) && u.savedState != 0)
             saved.push_back(u.savedState);
     }
-    std::erase_if(usage_, [&manager](const Usage& u) { return u.file == manager.File; });
+    std::erase_if(usage_, which);
     return saved;
 }
 

@@ -20,6 +20,7 @@
 // FileManager calls NoteOpen/NoteUsage/NoteClose; nothing else should.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,10 +53,13 @@ public:
     void NoteOpen(FileManager& manager);
     void NoteUsage(FileManager& manager, UsageLevel level);
     void NoteClose(FileManager& manager);
-    // The table is closed by everybody (or its manager is killed): its usage
-    // entries, on every thread, are dropped. Returns the handles of the saved
-    // file states they held, for the manager to release without restoring.
+    // The table's manager is killed: its usage entries, on every thread, are
+    // dropped. Returns the handles of the saved file states they held, for
+    // the manager to release without restoring.
     std::vector<int> ForgetUsage(const FileManager& manager);
+    // The same for one thread: the thread closed its last open of the table,
+    // or ended.
+    std::vector<int> ForgetUsage(const FileManager& manager, int thread);
 
     // The newest usage entry of (thread, file), or nullptr.
     const Usage* Newest(int thread, const store::File* file) const;
@@ -67,6 +71,7 @@ private:
         FileManager* manager;
     };
     Usage* newest(int thread, const store::File* file);
+    std::vector<int> forget(const std::function<bool(const Usage&)>& which);
     bool hasOlder(const Usage& entry) const;
     static std::string procedureOf(const FileManager& manager);
 

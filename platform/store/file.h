@@ -67,7 +67,7 @@ struct FilterNode {
 };
 
 struct OrderTerm {
-    int field;                 // field number; a non-column field orders by its columns
+    int field;  // field number; a non-column field orders by its columns
     bool descending = false;
     bool upper = false;
 };
@@ -82,16 +82,16 @@ public:
     // nullptr clears the filter. Returns FileSystemError when the filter
     // names a field that does not exist or cannot be compared.
     virtual int setFilter(const FilterNode* filter) = 0;
-    virtual void startAtFirst() = 0;     // next() reads the first record
-    virtual void startAtLast() = 0;      // previous() reads the last record
-    virtual void startAtBuffer() = 0;    // at the order fields' values now in the buffer
+    virtual void startAtFirst() = 0;   // next() reads the first record
+    virtual void startAtLast() = 0;    // previous() reads the last record
+    virtual void startAtBuffer() = 0;  // at the order fields' values now in the buffer
     virtual int startAt(const std::string& position) = 0;
-    virtual int next() = 0;              // Ok, NoMoreRecords, or an error
+    virtual int next() = 0;  // Ok, NoMoreRecords, or an error
     virtual int previous() = 0;
     virtual std::string position() const = 0;  // of the last record read
     // Read-ahead: fetch records in batches while scanning (one direction).
     virtual void setQuickScan(bool on) = 0;
-    virtual void flush() = 0;            // drop anything read ahead
+    virtual void flush() = 0;  // drop anything read ahead
 };
 
 class File {
@@ -107,33 +107,39 @@ public:
     // AccessDenied on open.
     virtual void setOwner(std::string_view password) = 0;
 
-    virtual int open(int mode) = 0;     // FileNotFound, AccessDenied, KeysNeedRebuild, AlreadyOpen...
-    virtual int create() = 0;           // empty file with the layout and keys; replaces an old one
+    virtual int open(int mode) = 0;  // FileNotFound, AccessDenied, KeysNeedRebuild, AlreadyOpen...
+    virtual int create() = 0;        // empty file with the layout and keys; replaces an old one
     virtual int close() = 0;
     virtual bool isOpen() const = 0;
     virtual bool isReadOnly() const = 0;
     // Driver commands: "Recover=N", "QUICKSCAN=on"/"QUICKSCAN=off".
     virtual int send(std::string_view command) = 0;
 
-    virtual int setKey(int key) = 0;    // 0 = file order
+    virtual int setKey(int key) = 0;  // 0 = file order
     virtual int resetTo(int key, const std::string& position) = 0;
     virtual int next() = 0;
     virtual int previous() = 0;
-    virtual int get(int key) = 0;       // exact match on key `key`'s values in the buffer
-    virtual std::string position(int key) const = 0;   // of the current record
+    virtual int get(int key) = 0;  // exact match on key `key`'s values in the buffer
+    virtual std::string position(int key) const = 0;  // of the current record
     virtual int reget(const std::string& position) = 0;
 
-    virtual int add() = 0;              // DuplicateKey when a unique key is taken
-    virtual int put() = 0;              // ChangedByOther, DuplicateKey, RecordNotFound (no current)
-    virtual int erase() = 0;            // RecordNotFound (no current)
+    virtual int add() = 0;    // DuplicateKey when a unique key is taken
+    virtual int put() = 0;    // ChangedByOther, DuplicateKey, RecordNotFound (no current)
+    virtual int erase() = 0;  // RecordNotFound (no current)
 
-    virtual int64_t records() = 0;      // -1 when unknown
-    virtual int64_t bytes() = 0;        // size of the file in bytes
-    virtual int64_t bytesRead() = 0;    // how far a sequential read has come
-    virtual int buildKeys() = 0;        // rebuild every key; needs the file closed by everybody
+    virtual int64_t records() = 0;    // -1 when unknown
+    virtual int64_t bytes() = 0;      // size of the file in bytes
+    virtual int64_t bytesRead() = 0;  // how far a sequential read has come
+    virtual int buildKeys() = 0;      // rebuild every key; needs the file closed by everybody
 
     virtual std::unique_ptr<Cursor> openCursor() = 0;
     virtual bool supportsTransactions() const = 0;
+
+    // The file that does the work: itself, or for a file kept per procedure
+    // thread (perthreadfile.h) the running thread's own file.
+    virtual File& resolved() { return *this; }
+    // True when each procedure thread has a file (and record buffer) of its own.
+    virtual bool perThread() const { return false; }
 };
 
 // The keyed-table driver (SQLite). `buffer` must outlive the file. The

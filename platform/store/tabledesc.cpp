@@ -2,6 +2,7 @@
 #include "platform/store/tabledesc.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/types/cp1252.h"
 #include "platform/types/date.h"
@@ -59,6 +60,15 @@ std::vector<int> TableDesc::columnsOf(int number) const {
     std::stable_sort(result.begin(), result.end(),
                      [this](int a, int b) { return field(a).offset < field(b).offset; });
     return result;
+}
+
+void TableDesc::clearRecord(void* record) const {
+    char* bytes = static_cast<char*>(record);
+    std::memset(bytes, 0, recordSize);
+    for (const FieldDesc& f : fields) {
+        if (f.kind == FieldKind::Text)
+            std::memset(bytes + f.offset, ' ', f.width);
+    }
 }
 
 }  // namespace vorda::store

@@ -26,33 +26,33 @@ enum class FieldKind {
 };
 
 struct FieldDesc {
-    const char* name;    // full name with prefix, e.g. "A2:AGENTE_PERIODO"
+    const char* name;  // full name with prefix, e.g. "A2:AGENTE_PERIODO"
     FieldKind kind;
-    size_t offset;       // byte offset in the record struct
-    size_t width;        // Text/Group: characters; Decimal: digits; else 0
-    bool column;         // stored as its own column
-    int decimals = 0;    // Decimal: 2
+    size_t offset;     // byte offset in the record struct
+    size_t width;      // Text/Group: characters; Decimal: digits; else 0
+    bool column;       // stored as its own column
+    int decimals = 0;  // Decimal: 2
 };
 
 struct KeyComponent {
-    int field;                // field number (1-based)
+    int field;  // field number (1-based)
     bool ascending = true;
 };
 
 struct KeyDesc {
-    const char* name;          // "AGE:AGE_NRO"
-    const char* description;   // "Por Nº de Agente"
+    const char* name;         // "AGE:AGE_NRO"
+    const char* description;  // "Por Nº de Agente"
     std::vector<KeyComponent> components;
     bool unique = true;        // false: duplicates allowed
     bool noCase = false;       // text components compare upper-cased
 };
 
 struct TableDesc {
-    const char* name;          // "AGENTES"
-    const char* prefix;        // "AGE"
-    const char* fileName;      // "Agentes.tps" (default physical name)
-    size_t recordSize;         // sizeof the record struct
-    size_t recordLength;       // the record length of the layout (183 for AGENTES)
+    const char* name;      // "AGENTES"
+    const char* prefix;    // "AGE"
+    const char* fileName;  // "Agentes.tps" (default physical name)
+    size_t recordSize;     // sizeof the record struct
+    size_t recordLength;   // the record length of the layout (183 for AGENTES)
     std::vector<FieldDesc> fields;
     std::vector<KeyDesc> keys;
     // The key (1-based) in whose order the rows themselves are kept, so that
@@ -66,6 +66,8 @@ struct TableDesc {
     int fieldNumber(std::string_view name) const;
     // The column fields that make up field `number`, in byte order.
     std::vector<int> columnsOf(int number) const;
+    // Clears a record buffer of this layout: text blank, numbers and dates zero.
+    void clearRecord(void* record) const;
 };
 
 }  // namespace vorda::store

@@ -30,7 +30,7 @@ bool isBusy(int rc) {
 std::vector<KeyedTable*> lockOrder(const std::vector<File*>& tables) {
     std::vector<KeyedTable*> out;
     for (File* f : tables) {
-        auto* t = dynamic_cast<KeyedTable*>(f);
+        auto* t = f != nullptr ? dynamic_cast<KeyedTable*>(&f->resolved()) : nullptr;
         if (t == nullptr || !t->isOpen())
             return {};
         if (!out.empty() && &out.front()->connection() != &t->connection())

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "platform/types/threaddata.h"
 #include "platform/types/threadnumber.h"
 #include "platform/ui/window.h"
 
@@ -20,6 +21,13 @@ Runtime::Runtime(Backend& backend) : backend_(backend), input_(*this) {
     installed = this;
     previousPresenter_ = setPresenter(this);
     platform::setThreadNumberProvider([this] { return currentThread(); });
+    // Each procedure thread sees its own copy of the record buffers; outside
+    // every fiber the frame's thread 1 holds them.
+    scheduler_.setHooks({
+        .enter = [](int thread) { platform::ThreadData::switchTo(thread); },
+        .leave = [](int) { platform::ThreadData::switchTo(1); },
+        .ended = [](int thread) { platform::ThreadData::threadEnded(thread); },
+    });
 }
 
 Runtime::~Runtime() {

@@ -79,9 +79,26 @@ void Scheduler::suspend(std::function<bool()> ready) {
 }
 
 void Scheduler::resume(Fiber& f) {
+    enter(f);
     running_ = &f;
     f.context = std::move(f.context).resume();
     running_ = nullptr;
+    leave(f);
+}
+
+void Scheduler::enter(const Fiber& f) const {
+    if (hooks_.enter)
+        hooks_.enter(f.info.number);
+}
+
+void Scheduler::leave(const Fiber& f) const {
+    if (hooks_.leave)
+        hooks_.leave(f.info.number);
+}
+
+void Scheduler::ended(int number) const {
+    if (hooks_.ended)
+        hooks_.ended(number);
 }
 
 void Scheduler::runReady() {
@@ -94,7 +111,13 @@ void Scheduler::runReady() {
                 resume(*it->second);
                 progress = true;
             }
-            it = it->second->finished ? fibers_.erase(it) : std::next(it);
+            if (!it->second->finished) {
+                ++it;
+                continue;
+            }
+            const int number = it->first;
+            it = fibers_.erase(it);
+            ended(number);
         }
     }
     if (failure_)
@@ -117,9 +140,12 @@ void Scheduler::unwindAll() {
         auto last = std::prev(fibers_.end());
         std::unique_ptr<Fiber> f = std::move(last->second);
         fibers_.erase(last);
+        enter(*f);
         running_ = f.get();
         f->context = ctx::fiber();  // destroying the suspended fiber unwinds it
         running_ = nullptr;
+        leave(*f);
+        ended(f->info.number);
     }
     unwinding_ = false;
     failure_ = nullptr;

@@ -66,6 +66,18 @@ public:
     // No fiber is resumed any more (the program halted); unwinding still works.
     void stop() { stopped_ = true; }
 
+    // Called around every run of a fiber: `enter` with its number just
+    // before it runs (or is unwound), `leave` with its number when it has
+    // given control back, `ended` once its body has returned or its stack
+    // has been unwound (after `leave`). The runtime switches the per-thread
+    // record buffers here.
+    struct Hooks {
+        std::function<void(int thread)> enter{};
+        std::function<void(int thread)> leave{};
+        std::function<void(int thread)> ended{};
+    };
+    void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
+
     bool onFiber() const { return running_ != nullptr; }
     int current() const;  // 0 on the main context
     bool unwinding() const { return unwinding_; }
@@ -77,6 +89,9 @@ private:
     struct Fiber;
 
     void resume(Fiber& f);
+    void enter(const Fiber& f) const;
+    void leave(const Fiber& f) const;
+    void ended(int number) const;
 
     std::map<int, std::unique_ptr<Fiber>> fibers_;
     Fiber* running_ = nullptr;
@@ -84,6 +99,7 @@ private:
     bool unwinding_ = false;
     bool stopped_ = false;
     std::exception_ptr failure_;
+    Hooks hooks_;
 };
 
 }  // namespace vorda::ui

@@ -172,7 +172,7 @@ void Window::display(ControlId number) {
 }
 
 std::string Window::shownText(const Control& c) const {
-    const FieldValue value = c.binding().get();
+    const FieldValue value = withOwnData([&c] { return c.binding().get(); });
     return c.picture() ? c.picture()->format(value) : fieldValueText(value);
 }
 
@@ -201,7 +201,7 @@ bool Window::store(Control& c) {
     }
     if (c.kind() == ControlKind::Spin && !inRange(c, value))
         return false;
-    return !c.binding().set || c.binding().set(value);
+    return !c.binding().set || withOwnData([&c, &value] { return c.binding().set(value); });
 }
 
 bool Window::inRange(const Control& c, const FieldValue& value) const {

@@ -45,6 +45,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/types/threaddata.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/control.h"
 #include "platform/ui/event.h"
@@ -174,6 +175,14 @@ private:
     bool inTabOrder(const Control& c) const;
     const Control* defaultButton() const;
     bool onCurrentTab(const Control& tab) const;
+    // Runs `f` with this window's thread holding the record buffers: the
+    // fields a control is bound to are that thread's copies, also when the
+    // user's input is stored from outside every procedure thread.
+    template <class F>
+    auto withOwnData(F f) const {
+        platform::ThreadDataScope scope(thread_ != 0 ? thread_ : platform::ThreadData::holder());
+        return f();
+    }
 
     WindowDesc desc_;
     std::vector<std::unique_ptr<Control>> controls_;
