@@ -20,13 +20,19 @@
 //    different number of whole rows, the backend reports it with
 //    UserInput::listRows() (the list manager pages by it).
 // 6. The backend outlives the Runtime that uses it.
+// 7. startOutput() carries out an output job (choosing a file, printing,
+//    writing a PDF) without blocking any procedure thread, on the backend's
+//    own loop, never inside the call itself, and reports the result later
+//    with Runtime::outputDone(id, result). Only the thread that asked waits.
 #pragma once
 
 #include <string>
 
+#include "platform/print/page.h"
 #include "platform/ui/clock.h"
 #include "platform/ui/event.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/output.h"
 #include "platform/ui/popupmenu.h"
 #include "platform/ui/windowdesc.h"
 
@@ -36,6 +42,7 @@ class Window;
 using WindowId = int;
 using MessageId = int;
 using PopupId = int;
+using OutputId = int;
 
 enum class Change {
     Text,       // the control's shown text (entry contents, label, option value)
@@ -50,6 +57,10 @@ enum class Change {
     Active,     // window level: this window became the active one
     Geometry,   // the control's rectangle; window level: its size or size limits
     Tip,        // the control's tool tip
+    Visible,    // window level: the window was hidden or shown again
+    Status,     // window level: a status bar zone's text (control = the zone number)
+    Pages,      // a page view's document was replaced
+    Layout,     // a page view's page, zoom or tiling changed
 };
 
 class Backend {
@@ -70,6 +81,13 @@ public:
     // The popup's thread was unwound before an entry was chosen.
     virtual void withdrawPopup(PopupId id) = 0;
     virtual void halt(int exitCode, const std::string& text) = 0;
+    virtual void startOutput(OutputId id, const OutputJob& job, int thread) = 0;
+    // The job's thread was unwound before the job ended.
+    virtual void withdrawOutput(OutputId id) = 0;
+    // The busy cursor is shown while `on` (Runtime counts the requests).
+    virtual void busy(bool on) = 0;
+    // The paper of the printer set-up (A4 when there is none).
+    virtual print::PageSize paper() = 0;
 
     virtual void standardAction(StandardAction action) = 0;
     virtual void timersChanged() = 0;

@@ -19,7 +19,7 @@ Control::Control(Window& owner, ControlDesc desc)
         picture_ = Picture::parse(desc_.picture);
     binding_ = desc_.bind;
     if (desc_.kind != ControlKind::Entry && desc_.kind != ControlKind::Spin &&
-        desc_.kind != ControlKind::Option) {
+        desc_.kind != ControlKind::Option && desc_.kind != ControlKind::DropList) {
         text_ = desc_.text;
     }
     caret_ = cp1252::utf8Length(text_);
@@ -65,6 +65,7 @@ bool Control::focusable() const {
         case ControlKind::Option:
         case ControlKind::Check:
         case ControlKind::List:
+        case ControlKind::DropList:
         case ControlKind::Button:
             return true;
         default:
@@ -73,7 +74,9 @@ bool Control::focusable() const {
 }
 
 bool Control::editable() const {
-    return (kind() == ControlKind::Entry || kind() == ControlKind::Spin) && !readOnly();
+    return (kind() == ControlKind::Entry || kind() == ControlKind::Spin ||
+            kind() == ControlKind::DropList) &&
+           !readOnly();
 }
 
 void Control::setFlag(unsigned flag, bool on) {
@@ -129,6 +132,18 @@ void Control::setChoice(int tab) {
         return;
     choice_ = tab;
     owner_.notify(number(), Change::Choice);
+}
+
+void Control::setDocument(std::shared_ptr<const print::Document> document) {
+    document_ = std::move(document);
+    owner_.notify(number(), Change::Pages);
+}
+
+void Control::setLayout(PageLayout layout) {
+    if (layout == layout_)
+        return;
+    layout_ = layout;
+    owner_.notify(number(), Change::Layout);
 }
 
 void Control::alert(KeyCode key) {

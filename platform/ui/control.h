@@ -8,6 +8,7 @@
 // so that leaving it accepts it.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,11 +17,26 @@
 #include "platform/ui/binding.h"
 #include "platform/ui/windowdesc.h"
 
+namespace vorda::print {
+struct Document;
+}
+
 namespace vorda::ui {
 
 class Window;
 
 using Row = std::vector<std::string>;
+
+// How a page view shows its document: from page `page` (1-based), at `zoom`
+// percent, or -1 = the page's width fills the view, -2 = `across` x `down`
+// pages tiled to fit the view.
+struct PageLayout {
+    int page = 1;
+    int zoom = 100;
+    int across = 1;
+    int down = 1;
+    friend bool operator==(const PageLayout&, const PageLayout&) = default;
+};
 
 class Control {
 public:
@@ -50,6 +66,9 @@ public:
     // Buttons: the one Enter presses (see Window::defaultButton()).
     bool isDefault() const { return (flags_ & control::Default) != 0; }
     void setDefault(bool on) { setFlag(control::Default, on); }
+    // Menu items: the check mark.
+    bool checked() const { return (flags_ & control::Checked) != 0; }
+    void setChecked(bool on) { setFlag(control::Checked, on); }
 
     bool focusable() const;
     bool editable() const;  // takes typed keys: entries and spins that are not read-only
@@ -74,6 +93,14 @@ public:
     // Sheets: the current tab, 1-based among the sheet's tabs.
     int choice() const { return kind() == ControlKind::List ? selection_ : choice_; }
     void setChoice(int tab);
+
+    // Page views: the document shown (shared with whoever made it; nullptr =
+    // none) and how it is shown.
+    const print::Document* document() const { return document_.get(); }
+    const std::shared_ptr<const print::Document>& sharedDocument() const { return document_; }
+    void setDocument(std::shared_ptr<const print::Document> document);
+    const PageLayout& layout() const { return layout_; }
+    void setLayout(PageLayout layout);
 
     // Position and size in dialog units (initially the description's).
     const Rect& rect() const { return rect_; }
@@ -109,6 +136,8 @@ private:
     std::vector<KeyCode> alerts_;
     Rect rect_;
     std::string tip_;
+    std::shared_ptr<const print::Document> document_;
+    PageLayout layout_;
 };
 
 }  // namespace vorda::ui

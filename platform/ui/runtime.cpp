@@ -311,6 +311,60 @@ bool Runtime::popupPending(int thread) const {
     });
 }
 
+// --- output jobs ----------------------------------------------------------------------
+
+OutputResult Runtime::output(const OutputJob& job) {
+    if (!scheduler_.onFiber() || scheduler_.unwinding()) {
+        return {.status = OutputResult::Status::Failed,
+                .error = "No se puede imprimir fuera de un procedimiento."};
+    }
+    const OutputId id = ++lastOutput_;
+    outputs_.push_back({.id = id, .thread = currentThread()});
+    // Removes the job however the wait ends, also when the thread is unwound.
+    struct Guard {
+        Runtime& rt;
+        OutputId id;
+        ~Guard() {
+            const auto it = std::find_if(rt.outputs_.begin(), rt.outputs_.end(),
+                                         [this](const PendingOutput& o) { return o.id == id; });
+            if (!it->result)
+                rt.backend_.withdrawOutput(id);
+            rt.outputs_.erase(it);
+        }
+    } guard{*this, id};
+    backend_.startOutput(id, job, currentThread());
+    scheduler_.suspend([this, id] {
+        return std::any_of(outputs_.begin(), outputs_.end(), [id](const PendingOutput& o) {
+            return o.id == id && o.result.has_value();
+        });
+    });
+    const auto it = std::find_if(outputs_.begin(), outputs_.end(),
+                                 [id](const PendingOutput& o) { return o.id == id; });
+    return it->result.value_or(OutputResult{});
+}
+
+void Runtime::outputDone(OutputId id, OutputResult result) {
+    const auto it = std::find_if(outputs_.begin(), outputs_.end(),
+                                 [id](const PendingOutput& o) { return o.id == id; });
+    if (it == outputs_.end() || it->result)
+        return;
+    it->result = std::move(result);
+    backend_.requestRun();
+}
+
+bool Runtime::outputPending(int thread) const {
+    return std::any_of(outputs_.begin(), outputs_.end(), [thread](const PendingOutput& o) {
+        return o.thread == thread && !o.result.has_value();
+    });
+}
+
+void Runtime::busy(bool on) {
+    const int before = busy_;
+    busy_ = std::max(0, busy_ + (on ? 1 : -1));
+    if ((before == 0) != (busy_ == 0))
+        backend_.busy(busy_ > 0);
+}
+
 // The program ends: no procedure thread runs again, and the one that halted
 // waits until it is unwound.
 void Runtime::halt(int exitCode, const std::string& text) {

@@ -108,6 +108,18 @@ public:
     void popupChosen(PopupId id, unsigned entry);
     bool popupPending(int thread) const;
 
+    // --- output jobs and the busy cursor --------------------------------------
+    // Has the backend carry out `job` (output.h) and waits for its result, as
+    // a message box waits: only the calling thread waits. Outside every
+    // procedure thread, or while tearing down, nothing is done (Failed).
+    OutputResult output(const OutputJob& job);
+    // The backend reports a job's end.
+    void outputDone(OutputId id, OutputResult result);
+    bool outputPending(int thread) const;
+    // The busy cursor shows while more busy(true) than busy(false) calls
+    // were made.
+    void busy(bool on);
+
     // --- timers -------------------------------------------------------------
     std::optional<int64_t> nextTimerDue() const;
     // Queues Timer for every window whose time has come (one at most queued
@@ -152,6 +164,14 @@ private:
     };
     std::vector<PendingPopup> popups_;
     PopupId lastPopup_ = 0;
+    struct PendingOutput {
+        OutputId id = 0;
+        int thread = 0;
+        std::optional<OutputResult> result{};
+    };
+    std::vector<PendingOutput> outputs_;
+    OutputId lastOutput_ = 0;
+    int busy_ = 0;
     MessageId lastMessage_ = 0;
     std::optional<int> haltCode_;
 };

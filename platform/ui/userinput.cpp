@@ -151,6 +151,7 @@ InputResult UserInput::defaultKey(Window& w, Control& c, KeyCode key) {
                 return spinStep(w, c, key == key::Up ? 1 : -1);
             return editKey(w, c, key);
         case ControlKind::Entry:
+        case ControlKind::DropList:
             return editKey(w, c, key);
         default:
             return InputResult::Done;
@@ -317,9 +318,36 @@ InputResult UserInput::choose(WindowId window, ControlId control, std::string_vi
             return chooseTab(*w, *c, value);
         case ControlKind::List:
             return chooseRow(*w, *c, value);
+        case ControlKind::DropList:
+            return chooseDrop(*w, *c, value);
         default:
             return InputResult::NoControl;
     }
+}
+
+// A drop-down list's choice, by its row number or its text: it becomes the
+// shown text and the selection, and the procedure gets NewSelection.
+InputResult UserInput::chooseDrop(Window& w, Control& list, std::string_view value) {
+    int row = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), row);
+    if (ec != std::errc() || end != value.data() + value.size())
+        row = 0;
+    const std::vector<Row>& rows = list.rows();
+    for (size_t i = 0; row == 0 && i < rows.size(); ++i) {
+        if (!rows[i].empty() && withoutMnemonic(rows[i][0]) == withoutMnemonic(value))
+            row = static_cast<int>(i) + 1;
+    }
+    if (row < 1 || row > static_cast<int>(rows.size()) || rows[size_t(row - 1)].empty())
+        return InputResult::NoSuchValue;
+    const ControlId n = list.number();
+    Window* win = &w;
+    w.leave({.target = n, .after = [win, n, row] {
+                 Control& c = win->control(n);
+                 c.setSelection(row);
+                 c.setText(c.rows()[size_t(row - 1)][0]);
+                 win->queue(fieldEvent(EventKind::NewSelection, n));
+             }});
+    return InputResult::Done;
 }
 
 InputResult UserInput::chooseRadio(Window& w, Control& option, std::string_view value) {

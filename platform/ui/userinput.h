@@ -18,7 +18,8 @@
 //                     PageDown, Home/Ctrl+Home -> ScrollTop, End/Ctrl+End ->
 //                     ScrollBottom, double click -> Accepted
 //   entry keys        characters, Backspace, Delete, Home, End edit the text
-//                     through the control's picture (a refused key beeps)
+//                     through the control's picture (a refused key beeps);
+//                     also on a drop-down list that is not read-only
 //   spin Up/Down      one step within the range, NewSelection
 //   button click      press
 #pragma once
@@ -61,7 +62,8 @@ public:
     // Leaves the focused control for the next one in tab order.
     InputResult leave(WindowId window);
     InputResult press(WindowId window, ControlId control);
-    // A radio (by value or text), a tab (by text) or a list row (by number).
+    // A radio (by value or text), a tab (by text), a list row (by number) or
+    // a drop-down list's choice (by number or text).
     InputResult choose(WindowId window, ControlId control, std::string_view value);
     InputResult scroll(WindowId window, ControlId list, EventKind kind, int thumb = 0);
     // A menu item or toolbar button of a frame.
@@ -88,6 +90,7 @@ private:
     InputResult chooseRadio(Window& w, Control& option, std::string_view value);
     InputResult chooseTab(Window& w, Control& sheet, std::string_view text);
     InputResult chooseRow(Window& w, Control& list, std::string_view number);
+    InputResult chooseDrop(Window& w, Control& list, std::string_view value);
     InputResult refused();
 
     Runtime& runtime_;

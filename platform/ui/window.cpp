@@ -25,6 +25,7 @@ Event fieldEvent(EventKind kind, ControlId control) {
 Window::Window(WindowDesc desc)
     : desc_(std::move(desc)), caption_(desc_.caption), timer_(desc_.timer), size_(desc_.at) {
     addControls();
+    status_.resize(desc_.statusZones.size());
 }
 
 Window::~Window() {
@@ -419,6 +420,25 @@ void Window::setCaption(std::string caption) {
         return;
     caption_ = std::move(caption);
     notify({}, Change::Caption);
+}
+
+void Window::setVisible(bool on) {
+    if (on == visible_)
+        return;
+    visible_ = on;
+    notify({}, Change::Visible);
+}
+
+const std::string& Window::status(int zone) const {
+    static const std::string none;
+    return zone >= 1 && zone <= static_cast<int>(status_.size()) ? status_[size_t(zone - 1)] : none;
+}
+
+void Window::setStatus(int zone, std::string text) {
+    if (zone < 1 || zone > static_cast<int>(status_.size()) || status_[size_t(zone - 1)] == text)
+        return;
+    status_[size_t(zone - 1)] = std::move(text);
+    notify(zone, Change::Status);
 }
 
 void Window::setSize(Rect size) {

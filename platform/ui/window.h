@@ -135,6 +135,13 @@ public:
     const Rect& maxSize() const { return maxSize_; }
     void setSizeLimits(Rect minSize, Rect maxSize);
     bool blocked() const { return blocked_; }
+    // A hidden window stays open (its procedure goes on and gets its
+    // events) but the user does not see it.
+    bool visible() const { return visible_; }
+    void setVisible(bool on);
+    // Status bar zones (WindowDesc::statusZones), numbered from 1.
+    const std::string& status(int zone) const;
+    void setStatus(int zone, std::string text);
     // The runtime's own action of a menu item (None for a program's item).
     StandardAction standardAction(ControlId item) const;
 
@@ -196,6 +203,8 @@ private:
     Rect minSize_;
     Rect maxSize_;
     bool blocked_ = false;
+    bool visible_ = true;
+    std::vector<std::string> status_;
     std::deque<Queued> queue_;
     std::optional<Move> pendingMove_;
     ControlId focus_;

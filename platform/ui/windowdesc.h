@@ -18,8 +18,9 @@
 //
 // Positions and sizes are in dialog units. The order of the table is the tab
 // order. A control on a tab names the tab as its parent, a tab names its
-// sheet, a radio names its option group. The frame's menus and toolbar
-// buttons are controls too: their numbers come back in Accepted events.
+// sheet, a radio names its option group. A window's menus and toolbar
+// buttons (the frame's, or a child window's own) are controls too: their
+// numbers come back in Accepted events.
 #pragma once
 
 #include <string>
@@ -47,6 +48,10 @@ enum class ControlKind {
     Region,
     MenuItem,
     ToolButton,
+    Progress,  // a thermometer: its text is the percentage shown, "0" to "100"
+    DropList,  // a drop-down list: its rows are the choices, its text the one shown;
+               // unless read-only the user may also type a value of his own
+    PageView,  // shows pages of a print::Document (Control::document(), layout())
 };
 
 namespace control {
@@ -57,6 +62,7 @@ enum Flag : unsigned {
     Default = 1u << 3,  // the button that Enter presses
     Skip = 1u << 4,     // left out of the Tab key's order
     Transparent = 1u << 5,
+    Checked = 1u << 6,  // menu items: shown with a check mark
 };
 }  // namespace control
 
@@ -158,6 +164,10 @@ struct WindowDesc {
     std::vector<ControlDesc> controls{};
     std::vector<MenuDesc> menus{};
     std::vector<ControlDesc> toolbar{};  // ToolButton controls
+    // A status bar at the foot of the window: the widths of its zones in
+    // dialog units (0 = takes what is left). Zones are numbered from 1 and
+    // set with Window::setStatus(). Empty: no status bar.
+    std::vector<int> statusZones{};
 };
 
 }  // namespace vorda::ui

@@ -5,6 +5,7 @@
 #include <array>
 #include <cctype>
 
+#include "platform/print/document.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/userinput.h"
 #include "platform/ui/window.h"
@@ -62,6 +63,11 @@ void HeadlessBackend::record(const MessageBox& box) {
 void HeadlessBackend::showMessage(MessageId id, const MessageBox& box, int) {
     record(box);
     pending_.push_back({.id = id, .box = box});
+    if (autoAnswer_) {
+        pending_.pop_back();
+        if (Runtime* rt = Runtime::instance())
+            rt->answer(id, box.defaultButton);
+    }
 }
 
 void HeadlessBackend::withdrawMessage(MessageId id) {
@@ -171,10 +177,72 @@ HeadlessBackend::Choice HeadlessBackend::choose(Runtime& rt, std::string_view en
     return Choice::Done;
 }
 
+// --- print previews and output jobs --------------------------------------------------
+
+void HeadlessBackend::windowOpened(Window& window) {
+    if (transcript_ == nullptr)
+        return;
+    for (const auto& c : window.controls()) {
+        if (c->kind() != ControlKind::PageView)
+            continue;
+        const int pages = c->document() != nullptr ? c->document()->pageCount() : 0;
+        *transcript_ << "PREVIEW \"" << window.caption() << "\" " << pages << "\n";
+    }
+}
+
+void HeadlessBackend::startOutput(OutputId id, const OutputJob& job, int) {
+    outputs_.push_back({.id = id, .job = job});
+}
+
+void HeadlessBackend::withdrawOutput(OutputId id) {
+    std::erase_if(outputs_, [id](const PendingOutput& o) { return o.id == id; });
+}
+
+OutputResult HeadlessBackend::carryOut(const OutputJob& job) {
+    using Status = OutputResult::Status;
+    const int pages = job.document != nullptr ? job.document->pageCount() : 0;
+    switch (job.kind) {
+        case OutputJob::Kind::ChooseFile: {
+            if (!nextFile_)
+                return {.status = Status::Cancelled};
+            OutputResult r{.status = Status::Done, .file = *nextFile_};
+            nextFile_.reset();
+            return r;
+        }
+        case OutputJob::Kind::Print:
+            // A copy: the report empties its page queue once it has printed.
+            printed_.push_back(std::make_shared<const print::Document>(*job.document));
+            if (transcript_ != nullptr)
+                *transcript_ << "PRINTED " << pages << "\n";
+            return {.status = Status::Done};
+        case OutputJob::Kind::Pdf: {
+            if (!pdfWriter_ || job.document == nullptr)
+                return {.status = Status::Failed, .error = "No hay cómo escribir archivos PDF."};
+            const std::string error = pdfWriter_(*job.document, job.file);
+            if (!error.empty())
+                return {.status = Status::Failed, .error = error};
+            if (transcript_ != nullptr)
+                *transcript_ << "PDF \"" << job.file << "\" " << pages << "\n";
+            return {.status = Status::Done, .file = job.file};
+        }
+    }
+    return {};
+}
+
+void HeadlessBackend::runOutputs(Runtime& rt) {
+    while (!outputs_.empty()) {
+        const PendingOutput o = outputs_.front();
+        outputs_.erase(outputs_.begin());
+        rt.outputDone(o.id, carryOut(o.job));
+        rt.runReady();
+    }
+}
+
 // --- the loop -----------------------------------------------------------------------
 
 void HeadlessBackend::settle(Runtime& rt) {
     rt.runReady();
+    runOutputs(rt);
 }
 
 void HeadlessBackend::advance(Runtime& rt, int64_t hundredths) {

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
@@ -14,7 +15,9 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPixmap>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +26,7 @@
 #include "platform/ui/qt/frameview.h"
 #include "platform/ui/qt/helpviewer.h"
 #include "platform/ui/qt/pagelist.h"
+#include "platform/ui/qt/pagerender.h"
 #include "platform/ui/qt/pictureentry.h"
 #include "platform/ui/qt/qtplacement.h"
 #include "platform/ui/qt/threadbox.h"
@@ -86,6 +90,12 @@ QtBackend::~QtBackend() {
     for (auto& [id, shown] : windows_) {
         if (shown.outer)
             delete shown.outer.data();
+    }
+    for (auto& [id, dialog] : outputs_) {
+        if (dialog) {
+            dialog->disconnect(this);
+            delete dialog.data();
+        }
     }
     delete help_.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -524,17 +534,143 @@ void QtBackend::clipboard(StandardAction action) {
 }
 
 // The page set-up dialog, opened from the loop rather than from inside the
-// menu's signal.
+// menu's signal. It sets up the printer that the reports print on.
 void QtBackend::printerSetup() {
     QMetaObject::invokeMethod(
         this,
         [this] {
-            static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-            auto* dialog = new QPageSetupDialog(printer, frame_);
+            auto* dialog = new QPageSetupDialog(&printer(), frame_);
             dialog->setAttribute(Qt::WA_DeleteOnClose);
             dialog->open();
         },
         Qt::QueuedConnection);
+}
+
+// The program's one printer: the system's default printer with its paper,
+// or A4 when no printer is installed, until the user sets it up otherwise.
+QPrinter& QtBackend::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        const QPageSize size = info.isNull() ? QPageSize() : info.defaultPageSize();
+        printer_->setPageSize(size.isValid() ? size : QPageSize(QPageSize::A4));
+    }
+    return *printer_;
+}
+
+print::PageSize QtBackend::paper() {
+    const QSizeF inches = printer().pageLayout().fullRect(QPageLayout::Inch).size();
+    if (inches.isEmpty())
+        return print::A4;
+    return {.width = int(inches.width() * print::UnitsPerInch),
+            .height = int(inches.height() * print::UnitsPerInch)};
+}
+
+// --- output jobs --------------------------------------------------------------------
+
+void QtBackend::busy(bool on) {
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtBackend::startOutput(OutputId id, const OutputJob& job, int) {
+    outputs_[id] = nullptr;
+    QMetaObject::invokeMethod(
+        this,
+        [this, id, job] {
+            if (outputs_.contains(id))
+                runOutput(id, job);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtBackend::runOutput(OutputId id, const OutputJob& job) {
+    switch (job.kind) {
+        case OutputJob::Kind::ChooseFile:
+            chooseFile(id, job);
+            return;
+        case OutputJob::Kind::Print:
+            printJob(id, job);
+            return;
+        case OutputJob::Kind::Pdf: {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            const std::string error = writePdf(*job.document, job.file);
+            QApplication::restoreOverrideCursor();
+            if (error.empty())
+                finishOutput(id, {.status = OutputResult::Status::Done, .file = job.file});
+            else
+                finishOutput(id, {.status = OutputResult::Status::Failed, .error = error});
+            return;
+        }
+    }
+}
+
+// The desktop's save-file chooser, shown without a nested loop.
+void QtBackend::chooseFile(OutputId id, const OutputJob& job) {
+    auto* dialog =
+        new QFileDialog(frame_, QString::fromStdString(job.title), QString::fromStdString(job.file),
+                        QString::fromStdString(job.filter));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    connect(dialog, &QFileDialog::finished, this, [this, id, dialog](int result) {
+        const QStringList files = dialog->selectedFiles();
+        if (result != QDialog::Accepted || files.isEmpty()) {
+            finishOutput(id, {.status = OutputResult::Status::Cancelled});
+            return;
+        }
+        finishOutput(id,
+                     {.status = OutputResult::Status::Done, .file = files.front().toStdString()});
+    });
+    outputs_[id] = dialog;
+    dialog->open();
+}
+
+// The platform's print dialog (without printers installed it still offers
+// printing to a file), then the pages on the printer chosen.
+void QtBackend::printJob(OutputId id, const OutputJob& job) {
+    auto* dialog = new QPrintDialog(&printer(), frame_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Imprimir"));
+    dialog->setMinMax(1, std::max(1, job.document->pageCount()));
+    connect(dialog, &QDialog::finished, this, [this, id, job](int result) {
+        if (result != QDialog::Accepted) {
+            finishOutput(id, {.status = OutputResult::Status::Cancelled});
+            return;
+        }
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool ok = printDocument(printer(), *job.document);
+        QApplication::restoreOverrideCursor();
+        if (ok)
+            finishOutput(id, {.status = OutputResult::Status::Done});
+        else
+            finishOutput(id, {.status = OutputResult::Status::Failed,
+                              .error = "No se pudo imprimir en la impresora elegida."});
+    });
+    outputs_[id] = dialog;
+    dialog->open();
+}
+
+void QtBackend::finishOutput(OutputId id, OutputResult result) {
+    if (outputs_.erase(id) == 0)
+        return;
+    if (Runtime* rt = Runtime::instance())
+        rt->outputDone(id, std::move(result));
+}
+
+void QtBackend::withdrawOutput(OutputId id) {
+    const auto it = outputs_.find(id);
+    if (it == outputs_.end())
+        return;
+    const QPointer<QWidget> dialog = it->second;
+    outputs_.erase(it);
+    if (dialog) {
+        dialog->disconnect(this);
+        dialog->close();
+    }
 }
 
 void QtBackend::showHelp(StandardAction action) {

@@ -41,6 +41,7 @@ class QEventLoop;
 class QMdiSubWindow;
 class QMenu;
 class QMessageBox;
+class QPrinter;
 class QWidget;
 
 namespace vorda::ui {
@@ -77,6 +78,10 @@ public:
     void showPopup(PopupId id, const PopupMenu& menu, int thread) override;
     void withdrawPopup(PopupId id) override;
     void halt(int exitCode, const std::string& text) override;
+    void startOutput(OutputId id, const OutputJob& job, int thread) override;
+    void withdrawOutput(OutputId id) override;
+    void busy(bool on) override;
+    print::PageSize paper() override;
     void standardAction(StandardAction action) override;
     void timersChanged() override;
     void beep() override;
@@ -117,6 +122,11 @@ private:
     void showHelp(StandardAction action);
     void clipboard(StandardAction action);
     void printerSetup();
+    QPrinter& printer();
+    void runOutput(OutputId id, const OutputJob& job);
+    void chooseFile(OutputId id, const OutputJob& job);
+    void printJob(OutputId id, const OutputJob& job);
+    void finishOutput(OutputId id, OutputResult result);
     QWidget* boxParent() const;
     WindowId windowOf(const QObject* outer) const;
 
@@ -124,6 +134,8 @@ private:
     std::map<WindowId, Shown> windows_;
     std::map<MessageId, QPointer<QMessageBox>> boxes_;
     std::map<PopupId, QPointer<QMenu>> popups_;
+    std::map<OutputId, QPointer<QWidget>> outputs_;  // running jobs and their dialogs
+    std::unique_ptr<QPrinter> printer_;
     FrameView* frame_ = nullptr;
     WindowId frameId_ = 0;
     QPointer<HelpViewer> help_;
