@@ -41,6 +41,7 @@ public:
     void Open() override;
     Level TakeAccepted() override;
     Level TakeNewSelection() override;
+    Level TakeRejected() override;
     Level TakeWindowEvent() override;
     Level TakeFieldEvent() override;
     Level TakeCloseEvent() override;
@@ -159,6 +160,13 @@ Level PreviewWindowManager::TakeNewSelection() {
     return Benign;
 }
 
+// A page or tile count out of range: the controls show the view again.
+Level PreviewWindowManager::TakeRejected() {
+    const Level level = WindowManager::TakeRejected();
+    p_.DrawPage();
+    return level;
+}
+
 Level PreviewWindowManager::takeCommand(ui::ControlId control) {
     const int n = control.value();
     const int first = static_cast<int>(PreviewCtl::FirstZoom);
@@ -218,8 +226,8 @@ void PreviewWindowManager::takeThumbnails() {
         p_.DrawPage();
 }
 
-// A zoom typed into the list: a preset's text, or a percentage of the
-// user's own; anything else puts the list back as it was.
+// A zoom typed into the list: a preset's text or value (-2, -1, 50 ...), or
+// a percentage of the user's own; anything else puts the list back as it was.
 void PreviewWindowManager::takeTypedZoom() {
     const std::string typed = window().control(PreviewCtl::ZoomList).text();
     for (const ZoomPreset& z : p_.ZoomList) {
@@ -232,6 +240,10 @@ void PreviewWindowManager::takeTypedZoom() {
     std::erase(digits, '%');
     const std::optional<Decimal> d = Decimal::parse(digits);
     const int64_t zoom = d ? d->hundredths() / 100 : 0;
+    if (p_.presetIndex(static_cast<int>(zoom)) >= 0 && zoom != 0) {
+        p_.NewZoom(static_cast<int>(zoom));
+        return;
+    }
     if (p_.AllowUserZoom != 0 && zoom >= MinUserZoom && zoom <= MaxUserZoom) {
         p_.NewZoom(static_cast<int>(zoom));
         return;

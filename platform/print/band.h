@@ -30,6 +30,9 @@ struct Band {
         boxes.push_back(item);
         return *this;
     }
+    // Stacks `below` under this band: its items move down by this band's
+    // height, which grows by the other's.
+    Band& append(const Band& below);
 };
 
 }  // namespace vorda::print

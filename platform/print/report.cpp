@@ -3,6 +3,24 @@
 
 namespace vorda::print {
 
+Band& Band::append(const Band& below) {
+    for (Text t : below.texts) {
+        t.y += height;
+        texts.push_back(std::move(t));
+    }
+    for (Line l : below.lines) {
+        l.y1 += height;
+        l.y2 += height;
+        lines.push_back(l);
+    }
+    for (Box b : below.boxes) {
+        b.y += height;
+        boxes.push_back(b);
+    }
+    height += below.height;
+    return *this;
+}
+
 void Report::open(Document& document) {
     open(document, Layout{});
 }
@@ -61,6 +79,10 @@ void Report::endPage() {
 }
 
 void Report::close() {
+    if (!isOpen())
+        return;
+    if (closing)
+        closing(*this);
     endPage();
     document_ = nullptr;
 }

@@ -33,6 +33,9 @@ public:
 
     std::function<Band()> header{};  // may be empty: no header
     std::function<Band()> footer{};  // may be empty: no footer
+    // Asked once by close(), before the last page ends: the report prints
+    // its closing bands (totals) through print() or printAtFoot().
+    std::function<void(Report&)> closing{};
 
     // Starts filling `document` (which must outlive the report until
     // close()). Pages already in the document are kept.
@@ -46,7 +49,8 @@ public:
     void printAtFoot(const Band& band);
     // Ends the page in progress, if any: the next band starts a new page.
     void endPage();
-    // Ends the page in progress and lets go of the document.
+    // Prints the closing bands, ends the page in progress and lets go of the
+    // document. Nothing happens when the report is not open.
     void close();
 
     // Pages made so far (including the one in progress).

@@ -52,4 +52,15 @@ const std::function<void()>* Registry::menuItem(std::string_view menu,
     return it == menuItems_.end() ? nullptr : &it->action;
 }
 
+void Registry::addVariable(std::string name, std::function<void(std::string_view)> setter) {
+    variables_.push_back({.name = std::move(name), .set = std::move(setter)});
+}
+
+const std::function<void(std::string_view)>* Registry::variable(std::string_view name) const {
+    const auto it = std::find_if(variables_.begin(), variables_.end(), [name](const Variable& v) {
+        return equalsIgnoringCase(v.name, name);
+    });
+    return it == variables_.end() ? nullptr : &it->set;
+}
+
 }  // namespace vorda::ui

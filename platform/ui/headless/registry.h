@@ -7,7 +7,8 @@
 // procedure runs. Menu items registered here serve `menu "<menu>" "<item>"`
 // when the frame's own menus do not have that item; their action runs on the
 // player's loop (outside every procedure thread) and typically starts a
-// procedure on a new thread.
+// procedure on a new thread. Variables registered here serve `set NAME
+// "<value>"`.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +32,9 @@ public:
     void addProcedure(std::string name, Procedure procedure, size_t stackBytes = 0);
     void addMenuItem(std::string menu, std::string item, std::function<void()> action);
     void setRequestHook(std::function<void(int request)> hook) { requestHook_ = std::move(hook); }
+    // A process-wide variable a script sets with `set NAME "<value>"` (the
+    // value as UTF-8), as a caller sets it before it starts a procedure.
+    void addVariable(std::string name, std::function<void(std::string_view value)> setter);
 
     const Entry* frame() const { return frame_.procedure ? &frame_ : nullptr; }
     // Names compare without regard to ASCII letter case.
@@ -38,6 +42,8 @@ public:
     // Texts compare with or without their '&'.
     const std::function<void()>* menuItem(std::string_view menu, std::string_view item) const;
     const std::function<void(int)>& requestHook() const { return requestHook_; }
+    // Names compare without regard to ASCII letter case; nullptr when unknown.
+    const std::function<void(std::string_view)>* variable(std::string_view name) const;
 
 private:
     struct MenuEntry {
@@ -50,6 +56,11 @@ private:
     std::vector<Entry> procedures_;
     std::vector<MenuEntry> menuItems_;
     std::function<void(int)> requestHook_;
+    struct Variable {
+        std::string name{};
+        std::function<void(std::string_view)> set{};
+    };
+    std::vector<Variable> variables_;
 };
 
 }  // namespace vorda::ui

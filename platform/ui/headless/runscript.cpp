@@ -7,8 +7,11 @@
 
 namespace vorda::ui {
 
-int runScript(std::istream& script, std::ostream& transcript, const Registry& registry) {
+int runScript(std::istream& script, std::ostream& transcript, const Registry& registry,
+              const std::function<void(HeadlessBackend&)>& prepare) {
     HeadlessBackend backend(&transcript);
+    if (prepare)
+        prepare(backend);
     Runtime runtime(backend);
     ScriptPlayer player(runtime, backend, registry, transcript);
     const int status = player.run(script);

@@ -7,6 +7,7 @@
 // line could not run (its ERROR line is the transcript's last).
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <ostream>
 
@@ -14,6 +15,10 @@
 
 namespace vorda::ui {
 
-int runScript(std::istream& script, std::ostream& transcript, const Registry& registry);
+class HeadlessBackend;
+
+// `prepare` may set the backend up before the replay (its PDF writer).
+int runScript(std::istream& script, std::ostream& transcript, const Registry& registry,
+              const std::function<void(HeadlessBackend&)>& prepare = {});
 
 }  // namespace vorda::ui

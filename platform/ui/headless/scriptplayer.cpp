@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "platform/print/document.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/headless/registry.h"
 #include "platform/ui/runtime.h"
@@ -121,6 +122,8 @@ const ScriptPlayer::Command ScriptPlayer::commands[] = {
     {.name = "thumb", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::thumb},
     {.name = "popup", .minWords = 2, .maxWords = 2, .run = &ScriptPlayer::popup},
     {.name = "resize", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::resize},
+    {.name = "set", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::set},
+    {.name = "preview", .minWords = 2, .maxWords = 3, .run = &ScriptPlayer::preview},
 };
 
 ScriptPlayer::ScriptPlayer(Runtime& runtime, HeadlessBackend& backend, const Registry& registry,
@@ -281,6 +284,16 @@ ScriptPlayer::Outcome ScriptPlayer::menu(const Words& w) {
         (*action)();
         return settle();
     }
+    if (const Window* active = rt_.active()) {
+        for (const MenuDesc& m : active->desc().menus) {
+            if (!sameText(m.text, w[1].text))
+                continue;
+            for (const MenuItemDesc& item : m.items) {
+                if (!item.separator && sameText(item.text, w[2].text))
+                    return done(rt_.input().menu(active->id(), item.number));
+            }
+        }
+    }
     return "no such menu item";
 }
 
@@ -414,6 +427,8 @@ ScriptPlayer::Outcome ScriptPlayer::show(const Words& w) {
         return showWindows(false);
     if (w.size() == 2 && keyword && what.text == "windows")
         return showWindows(true);
+    if (w.size() == 2 && keyword && what.text == "page")
+        return showPage();
     if (w.size() == 3 && keyword && what.text == "list")
         return showList(w[2]);
     if (w.size() == 3 && keyword && what.text == "enabled")
@@ -428,6 +443,8 @@ ScriptPlayer::Outcome ScriptPlayer::showWindows(bool all) {
     if (windows.empty())
         return "no window open";
     for (const Window* w : windows) {
+        if (!w->visible())
+            continue;
         out_ << "WINDOW " << quoted(w->caption()) << "\n";
         if (!all)
             break;
@@ -483,6 +500,99 @@ ScriptPlayer::Outcome ScriptPlayer::thumb(const Words& w) {
     if (Outcome o = resolve(w[1], t))
         return o;
     return done(rt_.input().scroll(t.window, t.control, EventKind::ScrollDrag, *percent));
+}
+
+// --- variables and the print preview ----------------------------------------------------
+
+ScriptPlayer::Outcome ScriptPlayer::set(const Words& w) {
+    const std::function<void(std::string_view)>* setter = registry_.variable(w[1].text);
+    if (setter == nullptr)
+        return "no such variable";
+    (*setter)(w[2].text);
+    return std::nullopt;
+}
+
+// The print preview: the open window (in stacking order) with a page view.
+Window* ScriptPlayer::previewWindow() const {
+    for (Window* w : rt_.windows()) {
+        for (const auto& c : w->controls()) {
+            if (c->kind() == ControlKind::PageView)
+                return w;
+        }
+    }
+    return nullptr;
+}
+
+ScriptPlayer::Outcome ScriptPlayer::previewMenu(Window& w, std::string_view item) {
+    for (const auto& c : w.controls()) {
+        if (c->kind() == ControlKind::MenuItem && sameText(c->text(), item))
+            return done(rt_.input().menu(w.id(), c->number()));
+    }
+    return "no such menu item";
+}
+
+// Types `text` into the preview's control named `control` and leaves it, as
+// the user does.
+ScriptPlayer::Outcome ScriptPlayer::previewType(Window& w, std::string_view control,
+                                                std::string_view text) {
+    const auto& all = w.controls();
+    const auto it = std::find_if(all.begin(), all.end(), [control](const auto& c) {
+        return equalsIgnoringCase(c->desc().name, control);
+    });
+    if (it == all.end())
+        return "no such control";
+    const Target t{.window = w.id(), .control = (*it)->number()};
+    if (Outcome o = focusOn(t))
+        return o;
+    if (interrupted(t))
+        return std::nullopt;
+    if (Outcome o = done(rt_.input().type(t.window, t.control, text)))
+        return o;
+    if (interrupted(t))
+        return std::nullopt;
+    return done(rt_.input().leave(t.window));
+}
+
+ScriptPlayer::Outcome ScriptPlayer::preview(const Words& w) {
+    Window* p = previewWindow();
+    if (p == nullptr)
+        return "no preview open";
+    if (p->blocked())
+        return "window blocked";
+    if (rt_.active() != p)
+        rt_.input().activate(p->id());
+    const std::string& what = w[1].text;
+    if (w.size() == 3 && what == "page")
+        return previewType(*p, "?Page", w[2].text);
+    if (w.size() == 3 && what == "zoom")
+        return previewType(*p, "?ZoomList", w[2].text);
+    if (w.size() == 3 && what == "pdf") {
+        backend_.answerFile(w[2].text);
+        return previewMenu(*p, "Guardar como PDF...");
+    }
+    if (w.size() == 2 && what == "print")
+        return previewMenu(*p, "&Print");
+    if (w.size() == 2 && what == "close")
+        return previewMenu(*p, "E&xit");
+    return "no such preview command";
+}
+
+ScriptPlayer::Outcome ScriptPlayer::showPage() {
+    const Window* p = previewWindow();
+    if (p == nullptr)
+        return "no preview open";
+    for (const auto& c : p->controls()) {
+        if (c->kind() != ControlKind::PageView || c->document() == nullptr)
+            continue;
+        const print::Document& doc = *c->document();
+        const int page = c->layout().page;
+        if (page < 1 || page > doc.pageCount())
+            return "no such page";
+        for (const std::string& line : print::textLines(doc.page(page)))
+            out_ << "LINE " << quoted(line) << "\n";
+        return std::nullopt;
+    }
+    return "no preview open";
 }
 
 // --- popup menus and window size ------------------------------------------------------

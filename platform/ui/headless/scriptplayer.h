@@ -22,6 +22,17 @@
 //   show <control> | show window | show windows | show list <control> |
 //   show enabled <control>
 //   thumb <list> <percent>        drag the list's thumb to 0..100
+//   set <VARIABLE> "<value>"      set a process-wide variable the program
+//                                 registered (AGENTE_PERIODO: the declaration
+//                                 a report prints, 19 characters)
+//   preview page <n>              on the print preview (the open window with a
+//   preview zoom <value>          page view): type into its "?Page" spin or
+//   preview pdf "<file>"          its "?ZoomList" (a preset's value -2, -1, 50
+//   preview print                 .. 300, or a percentage), save the pages as
+//   preview close                 a PDF (the file chooser answers <file>),
+//                                 choose "&Print" or "E&xit"
+//   show page                     the preview's current page, a LINE a line
+// `menu` also finds the items of the active window's own menus.
 // A <control> is its name (?OK, ?AGE:NRO_CUIT), '?' and its bound field
 // (?AGE:LOCALIDAD), or its visible text in double quotes, with or without
 // its '&'. Controls are looked for in the active window first, then in the
@@ -32,9 +43,15 @@
 //   POPUP "<title>", then ITEM "<text>" [disabled] | SEPARATOR per entry:
 //                                 each popup menu, when it appears
 //   VALUE <control> "<text>"      WINDOW "<caption>"      ENABLED <control> yes|no
+//   PREVIEW "<caption>" <pages>   a print preview, when it opens
+//   PRINTED <pages>               pages sent to the printer
+//   PDF "<file>" <pages>          pages written to a PDF
+//   LINE "<text>"                 `show page`: the text items of one line of
+//                                 the page, left to right, one blank apart
 //   ROW <n> "<col>" ... / ROW* <n> ... (the selected row)
 //   ERROR <line>: <reason>        the line that could not run; the replay stops
 // Texts are as displayed, trailing blanks removed; <control> as written.
+// `show windows` lists the windows the user sees (a hidden window is left out).
 // A message box must be answered by the next command line, a popup menu
 // by the next `popup` line.
 #pragma once
@@ -100,11 +117,18 @@ private:
     Outcome thumb(const Words& w);
     Outcome popup(const Words& w);
     Outcome resize(const Words& w);
+    Outcome set(const Words& w);
+    Outcome preview(const Words& w);
 
     Outcome showValue(const ScriptWord& word);
     Outcome showList(const ScriptWord& word);
     Outcome showEnabled(const ScriptWord& word);
     Outcome showWindows(bool all);
+    Outcome showPage();
+
+    Window* previewWindow() const;
+    Outcome previewMenu(Window& w, std::string_view item);
+    Outcome previewType(Window& w, std::string_view control, std::string_view text);
 
     std::optional<Target> find(const ScriptWord& word) const;
     Outcome resolve(const ScriptWord& word, Target& target);

@@ -88,6 +88,21 @@ TEST_F(ReportLayout, a_band_taller_than_the_body_gets_a_page_of_its_own_without_
     EXPECT_EQ(textLines(doc.page(3)).at(1), "row 2");
 }
 
+TEST_F(ReportLayout, closing_bands_follow_the_last_band_once_and_break_like_any_band) {
+    int closings = 0;
+    report.closing = [&closings](Report& r) {
+        ++closings;
+        r.print(textBand("TOTAL"));
+    };
+    for (int i = 1; i <= 7; ++i)
+        report.print(textBand("row " + std::to_string(i)));
+    report.close();
+    report.close();
+    EXPECT_EQ(closings, 1);
+    ASSERT_EQ(doc.pageCount(), 2);
+    EXPECT_EQ(textLines(doc.page(2)), (std::vector<std::string>{"HEADER 2", "TOTAL", "FOOTER"}));
+}
+
 TEST_F(ReportLayout, a_report_that_printed_nothing_has_no_page_and_no_header_was_asked) {
     report.close();
     EXPECT_EQ(doc.pageCount(), 0);
