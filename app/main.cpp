@@ -8,6 +8,12 @@
 //                          the windowed program with one registered procedure
 //                          started as a script's `start` would (for looking at
 //                          a window before its menu item exists)
+//   vorda --pdf FILE NRO_AGENTE PERIODO
+//                          writes the declaration of agent NRO_AGENTE (as
+//                          stored, 1/23.45.678) and period PERIODO (year,
+//                          month, presentation: 20050501) with its three
+//                          annexes into the PDF FILE, without a window; exit
+//                          status 0, or 1 with the reason on standard error
 //
 // Both run in the current directory, through the same start and end order
 // (Program::run). Any other argument list prints the usage and exits with 2.
@@ -16,15 +22,18 @@
 #include <iostream>
 #include <string_view>
 
+#include "app/pdfexport.h"
 #include "app/procedures.h"
 #include "app/program.h"
 #include "app/windowedrun.h"
+#include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/headless/runscript.h"
 
 namespace {
 
 int usage() {
-    std::cerr << "uso: vorda [--script ARCHIVO | --start PROCEDIMIENTO [insert|change|delete]]\n";
+    std::cerr << "uso: vorda [--script ARCHIVO | --start PROCEDIMIENTO [insert|change|delete] |\n"
+                 "             --pdf ARCHIVO NRO_AGENTE PERIODO]\n";
     return 2;
 }
 
@@ -34,8 +43,11 @@ int runScriptFile(const char* path) {
         std::cerr << "vorda: no se puede leer " << path << "\n";
         return 2;
     }
-    return vorda::Program::run(
-        [&script] { return vorda::ui::runScript(script, std::cout, vorda::programRegistry()); });
+    return vorda::Program::run([&script] {
+        return vorda::ui::runScript(
+            script, std::cout, vorda::programRegistry(),
+            [](vorda::ui::HeadlessBackend& backend) { backend.setPdfWriter(&vorda::pdfWriter); });
+    });
 }
 
 // The procedure `name` of the registry as a script's `start` runs it.
@@ -69,6 +81,10 @@ int main(int argc, char** argv) {
         return runScriptFile(argv[2]);
     if ((argc == 3 || argc == 4) && std::string_view(argv[1]) == "--start")
         return runWithProcedure(argc, argv);
+    if (argc == 5 && std::string_view(argv[1]) == "--pdf") {
+        return vorda::Program::run(
+            [argv] { return vorda::exportDeclarationPdf(argv[2], argv[3], argv[4], std::cerr); });
+    }
     if (argc == 1)
         return vorda::Program::run([argc, argv] { return vorda::runWindowed(argc, argv); });
     return usage();

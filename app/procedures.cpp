@@ -8,8 +8,11 @@
 #include "app/childthreads.h"
 #include "app/main_frame.h"
 #include "data/dictionary.h"
+#include "data/globals.h"
 #include "framework/requestglobals.h"
 #include "platform/types/threaddata.h"
+#include "reports/imprimir_anexos.h"
+#include "reports/imprimir_ddjj.h"
 
 namespace vorda {
 
@@ -54,6 +57,11 @@ constexpr NamedProcedure namedProcedures[] = {
     {.name = "AGENTES:ELEGIR", .procedure = &AGENTES_ELEGIR, .stackBytes = BrowseStack},
     {.name = "AGENTES:FICHA", .procedure = &agentesFichaAsFromList, .stackBytes = BrowseStack},
     {.name = "ACERCADE", .procedure = &ACERCADE, .stackBytes = SmallStack},
+    // The reports of the declaration in AGENTE_PERIODO (`set AGENTE_PERIODO`).
+    {.name = "IMPRIMIR_DDJJ", .procedure = &IMPRIMIR_DDJJ, .stackBytes = BrowseStack},
+    {.name = "IMPRIMIR_ANEXOI", .procedure = &IMPRIMIR_ANEXOI, .stackBytes = BrowseStack},
+    {.name = "IMPRIMIR_ANEXOII", .procedure = &IMPRIMIR_ANEXOII, .stackBytes = BrowseStack},
+    {.name = "IMPRIMIR_ANEXOIII", .procedure = &IMPRIMIR_ANEXOIII, .stackBytes = BrowseStack},
 };
 
 }  // namespace
@@ -65,6 +73,8 @@ ui::Registry programRegistry() {
         registry.addProcedure(p.name, childProcedure(asFromScriptCaller(p.procedure)),
                               p.stackBytes);
     registry.setRequestHook([](int request) { GlobalRequest = static_cast<uint8_t>(request); });
+    registry.addVariable("AGENTE_PERIODO",
+                         [](std::string_view value) { AGENTE_PERIODO.set(value); });
     return registry;
 }
 

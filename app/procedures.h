@@ -3,7 +3,9 @@
 //
 // A started procedure reads its request from GlobalRequest, as when a list
 // calls it; the request hook puts the script's request there on the new
-// thread just before the procedure runs.
+// thread just before the procedure runs. The reports (IMPRIMIR_DDJJ and the
+// three annexes) print the declaration a script names with
+// `set AGENTE_PERIODO "<agent><year><month><presentation>"`.
 #pragma once
 
 #include "platform/ui/headless/registry.h"

@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev
   libboost-context-dev
   qt6-base-dev fonts-liberation xvfb xauth
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do
