@@ -38,36 +38,31 @@ std::vector<MenuDesc> previewMenus(const std::vector<ZoomPreset>& presets) {
 }
 
 std::vector<ControlDesc> previewToolbar() {
-    return {
-        {.number = PreviewCtl::Print,
-         .kind = ControlKind::ToolButton,
-         .name = "?Print",
-         .text = "Imprimir",
-         .at = {.x = 0, .width = 16},
-         .tip = "Imprimir",
-         .icon = "print"},
-        {.number = PreviewCtl::SavePdf,
-         .kind = ControlKind::ToolButton,
-         .name = "?SavePdf",
-         .text = "Guardar como PDF...",
-         .at = {.x = 16, .width = 16},
-         .tip = "Guardar como PDF...",
-         .icon = "pdf"},
-        {.number = PreviewCtl::ZoomIn,
-         .kind = ControlKind::ToolButton,
-         .name = "?ZoomIn",
-         .text = "Zoom",
-         .at = {.x = 36, .width = 16},
-         .tip = "Zoom",
-         .icon = "zoom"},
-        {.number = PreviewCtl::Exit,
-         .kind = ControlKind::ToolButton,
-         .name = "?Exit",
-         .text = "Salir",
-         .at = {.x = 56, .width = 16},
-         .tip = "Salir",
-         .icon = "exit"},
+    struct Tool {
+        PreviewCtl number;
+        const char* name;
+        const char* tip;
+        const char* icon;
     };
+    const Tool tools[] = {
+        {PreviewCtl::PrintButton, "?Print", "Imprimir", "PRINT.ICO"},
+        {PreviewCtl::SavePdfButton, "?SavePdf", "Guardar como PDF...", "PDF.ICO"},
+        {PreviewCtl::ZoomButton, "?Zoom", "Zoom", "ZOOM.ICO"},
+        {PreviewCtl::ExitButton, "?Exit", "Salir", "EXIT.ICO"},
+    };
+    std::vector<ControlDesc> out;
+    int x = 0;
+    for (const Tool& t : tools) {
+        out.push_back({.number = t.number,
+                       .kind = ControlKind::ToolButton,
+                       .name = t.name,
+                       .text = t.tip,
+                       .at = {.x = x, .width = 16},
+                       .tip = t.tip,
+                       .icon = t.icon});
+        x += 18;
+    }
+    return out;
 }
 
 ControlDesc prompt(PreviewCtl n, const char* text, int x, int width) {
@@ -88,7 +83,7 @@ ControlDesc spin(PreviewCtl n, const char* name, int x, int high, std::string ti
             .high = high};
 }
 
-std::vector<ControlDesc> previewControls(const std::vector<ZoomPreset>& presets, int pageCount) {
+std::vector<ControlDesc> previewControls(int pageCount) {
     std::vector<ControlDesc> c{
         prompt(PreviewCtl::PagePrompt, "&Page:", 4, 24),
         spin(PreviewCtl::Page, "?Page", 30, std::max(1, pageCount), pageTip(pageCount)),
@@ -100,7 +95,7 @@ std::vector<ControlDesc> previewControls(const std::vector<ZoomPreset>& presets,
         {.number = PreviewCtl::ZoomList,
          .kind = ControlKind::DropList,
          .name = "?ZoomList",
-         .at = {.x = 238, .y = 2, .width = 110, .height = 12 * int(presets.size() + 1)},
+         .at = {.x = 238, .y = 2, .width = 110, .height = 12},
          .tip = "Zoom"},
         {.number = PreviewCtl::PageView,
          .kind = ControlKind::PageView,
@@ -131,7 +126,7 @@ ui::WindowDesc previewWindowDesc(const std::vector<ZoomPreset>& presets, int pag
             .fontSize = 8,
             .at = {.x = 0, .y = 0, .width = 420, .height = 260},
             .flags = flags,
-            .controls = previewControls(presets, pageCount),
+            .controls = previewControls(pageCount),
             .menus = previewMenus(presets),
             .toolbar = previewToolbar(),
             .statusZones = {0, 90, 130}};

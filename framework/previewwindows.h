@@ -36,6 +36,11 @@ enum class PreviewCtl {
     ChangeDisplay,
     ZoomIn,
     UserZoom,
+    // toolbar buttons
+    PrintButton = 120,
+    SavePdfButton,
+    ZoomButton,
+    ExitButton,
     FirstZoom = 200,  // the presets: FirstZoom + index in the zoom table
 };
 

@@ -175,6 +175,14 @@ Level PreviewWindowManager::takeCommand(ui::ControlId control) {
         return Benign;
     }
     switch (static_cast<PreviewCtl>(n)) {
+        case PreviewCtl::PrintButton:
+            return takeCommand(PreviewCtl::Print);
+        case PreviewCtl::SavePdfButton:
+            return takeCommand(PreviewCtl::SavePdf);
+        case PreviewCtl::ZoomButton:
+            return takeCommand(PreviewCtl::ZoomIn);
+        case PreviewCtl::ExitButton:
+            return takeCommand(PreviewCtl::Exit);
         case PreviewCtl::PagesToPrint:
             p_.AskPrintPages();
             break;

@@ -3,12 +3,15 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
@@ -16,9 +19,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/ui/qt/keymap.h"
 #include "platform/ui/qt/pagelist.h"
+#include "platform/ui/qt/pageview.h"
 #include "platform/ui/qt/pictureentry.h"
 #include "platform/ui/qt/toolicons.h"
 #include "platform/ui/runtime.h"
@@ -101,6 +106,7 @@ void FormView::build(const Window& window) {
     }
     for (const auto& c : window.controls()) {
         syncText(*c);
+        syncDropList(*c);
         if (c->kind() == ControlKind::Sheet)
             syncChoice(window, *c);
         if (auto it = widgets_.find(c->number().value()); it != widgets_.end()) {
@@ -144,6 +150,20 @@ QWidget* FormView::create(const Window& window, const Control& c) {
             return createButton(c);
         case ControlKind::Image:
             return createImage(c);
+        case ControlKind::Progress: {
+            auto* bar = new QProgressBar(this);
+            bar->setRange(0, 100);
+            bar->setTextVisible(false);
+            return bar;
+        }
+        case ControlKind::DropList:
+            return createDropList(c);
+        case ControlKind::PageView: {
+            auto* view = new PageView(this);
+            view->setDocument(c.sharedDocument());
+            view->setPageLayout(c.layout());
+            return view;
+        }
         default:
             (void)window;
             return nullptr;  // tabs, regions, menu items and tool buttons
@@ -218,6 +238,31 @@ void FormView::addTab(const Control& c) {
     page->setAutoFillBackground(false);
     const int index = sheet->addTab(page, qs(c.text()));
     tabs_[c.number().value()] = {.sheet = c.desc().parent, .index = index};
+}
+
+// A drop-down list: a chosen row and, unless read-only, a typed value are
+// reported as the user's choice and typing (Enter leaves the list).
+QWidget* FormView::createDropList(const Control& c) {
+    auto* combo = new QComboBox(this);
+    combo->setEditable(!c.readOnly());
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFocusPolicy(Qt::StrongFocus);
+    const int n = c.number().value();
+    connect(combo, &QComboBox::activated, this, [this, n](int index) {
+        if (!syncing_ && input() != nullptr)
+            input()->choose(window_, n, std::to_string(index + 1));
+    });
+    if (QLineEdit* line = combo->lineEdit()) {
+        connect(line, &QLineEdit::returnPressed, this, [this, n, line] {
+            UserInput* in = input();
+            if (syncing_ || in == nullptr)
+                return;
+            in->focus(window_, n);
+            in->edit(window_, n, line->text().toStdString(), size_t(line->cursorPosition()));
+            in->key(window_, n, key::Enter);
+        });
+    }
+    return combo;
 }
 
 QWidget* FormView::createList(const Control& c) {
@@ -296,10 +341,19 @@ void FormView::changed(const Window& window, ControlId control, Change what) {
         case Change::Rows:
             if (PageList* l = list(control))
                 l->setRows(c->rows());
+            syncDropList(*c);
             break;
         case Change::Selection:
             if (PageList* l = list(control))
                 l->setSelection(c->selection());
+            syncDropList(*c);
+            break;
+        case Change::Pages:
+        case Change::Layout:
+            if (auto* view = qobject_cast<PageView*>(widget(control))) {
+                view->setDocument(c->sharedDocument());
+                view->setPageLayout(c->layout());
+            }
             break;
         case Change::Thumb:
             if (PageList* l = list(control))
@@ -331,6 +385,11 @@ void FormView::syncText(const Control& c) {
         button->setText(text);
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
         group->setTitle(c.kind() == ControlKind::Option ? qs(c.desc().text) : text);
+    } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+        bar->setValue(std::clamp(QString(text).toInt(), 0, 100));
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        if (combo->isEditable())
+            combo->setEditText(text);
     }
     if (c.kind() == ControlKind::Option) {
         for (QAbstractButton* b : options_.contains(c.number().value())
@@ -348,6 +407,26 @@ void FormView::syncText(const Control& c) {
                 sheet->setTabText(it->second.index, text);
         }
     }
+}
+
+void FormView::syncDropList(const Control& c) {
+    auto* combo = qobject_cast<QComboBox*>(widget(c.number()));
+    if (combo == nullptr)
+        return;
+    const QSignalBlocker block(combo);
+    QStringList items;
+    for (const Row& row : c.rows())
+        items.push_back(row.empty() ? QString() : qs(row.front()));
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i)
+        shown.push_back(combo->itemText(i));
+    if (shown != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    combo->setCurrentIndex(c.selection() - 1);
+    if (combo->isEditable())
+        combo->setEditText(qs(c.text()));
 }
 
 void FormView::syncState(const Window& window, const Control& c) {

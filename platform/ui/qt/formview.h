@@ -85,6 +85,7 @@ private:
     QWidget* createRadio(const Control& c);
     QWidget* createSheet(const Control& c);
     QWidget* createList(const Control& c);
+    QWidget* createDropList(const Control& c);
     QWidget* createImage(const Control& c);
     void addTab(const Control& c);
     void place(QWidget* w, const Control& c);
@@ -93,6 +94,7 @@ private:
     void setWallpaper(const std::string& file);
 
     void syncText(const Control& c);
+    void syncDropList(const Control& c);
     void syncState(const Window& window, const Control& c);
     void syncChoice(const Window& window, const Control& c);
     void syncVisibility(const Window& window);

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/ui/qt/childframe.h"
 #include "platform/ui/qt/formview.h"
 #include "platform/ui/qt/frameview.h"
 #include "platform/ui/qt/helpviewer.h"
@@ -218,11 +219,16 @@ void QtBackend::openChild(Window& window) {
     else
         form->setFixedSize(form->clientSize());
     Shown shown{.form = form, .outer = nullptr, .sub = nullptr};
+    QWidget* content = form;
+    if (ChildFrame::wanted(d)) {
+        shown.bars = new ChildFrame(window, form);
+        content = shown.bars;
+    }
     const bool dialog = (d.flags & window::Modal) != 0 || frame_ == nullptr;
     if (dialog) {
-        shown.outer = dialogWindow(form, window);
+        shown.outer = dialogWindow(content, window);
     } else {
-        shown.sub = frame_->mdiArea()->addSubWindow(form);
+        shown.sub = frame_->mdiArea()->addSubWindow(content);
         shown.sub->setWindowTitle(title(window.caption()));
         shown.sub->setWindowIcon(windowIcon(d.icon));
         if (d.caption.empty() && (d.flags & window::SystemMenu) == 0)
@@ -233,17 +239,19 @@ void QtBackend::openChild(Window& window) {
     }
     shown.outer->installEventFilter(this);
     windows_[id] = shown;
-    if ((d.flags & window::Maximize) != 0)
+    if (!window.visible())
+        shown.outer->hide();
+    else if ((d.flags & window::Maximize) != 0)
         shown.outer->showMaximized();
     else
         shown.outer->show();
 }
 
-QWidget* QtBackend::dialogWindow(FormView* form, const Window& window) {
+QWidget* QtBackend::dialogWindow(QWidget* content, const Window& window) {
     auto* outer = new QWidget(frame_, Qt::Dialog);
     auto* layout = new QVBoxLayout(outer);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(form);
+    layout->addWidget(content);
     outer->setWindowTitle(title(window.caption()));
     outer->setWindowIcon(windowIcon(window.desc().icon));
     outer->adjustSize();
@@ -283,8 +291,14 @@ void QtBackend::changed(Window& window, ControlId control, Change what) {
         return;
     const Syncing guard(syncing_);
     Shown& shown = it->second;
-    if (what == Change::Caption || what == Change::Blocked || what == Change::Active) {
+    const Control* c = window.find(control);
+    const bool barItem = c != nullptr && (c->kind() == ControlKind::MenuItem ||
+                                          c->kind() == ControlKind::ToolButton);
+    if (what == Change::Caption || what == Change::Blocked || what == Change::Active ||
+        what == Change::Visible) {
         windowChanged(window, shown, what);
+    } else if (shown.bars != nullptr && (what == Change::Status || barItem)) {
+        shown.bars->changed(window, control, what);
     } else if (shown.form != nullptr) {
         shown.form->changed(window, control, what);
     } else if (frame_ != nullptr && window.id() == frameId_) {
@@ -302,6 +316,16 @@ void QtBackend::windowChanged(Window& window, Shown& shown, Change what) {
                 shown.form->setBlocked(window.blocked());
             else if (frame_ != nullptr)
                 frame_->setBlocked(window.blocked());
+            if (shown.bars != nullptr)
+                shown.bars->setBlocked(window.blocked());
+            break;
+        case Change::Visible:
+            if (!window.visible())
+                shown.outer->hide();
+            else if ((window.desc().flags & window::Maximize) != 0)
+                shown.outer->showMaximized();
+            else
+                shown.outer->show();
             break;
         case Change::Active:
             bringToFront(shown);
@@ -351,6 +375,11 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
             rt->input().activate(target);
     }
     return false;
+}
+
+ChildFrame* QtBackend::childFrame(WindowId id) const {
+    const auto it = windows_.find(id);
+    return it == windows_.end() || !it->second.outer ? nullptr : it->second.bars;
 }
 
 FormView* QtBackend::form(WindowId id) const {

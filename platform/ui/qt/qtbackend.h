@@ -3,7 +3,9 @@
 // Windows: the frame (window::Frame) is a FrameView; a window::Modal window,
 // or any window while no frame is open, is a top-level dialog window that is
 // NOT Qt-modal; every other window is an MDI child (QMdiSubWindow) of the
-// frame. Each shows its controls in a FormView. A window the runtime marks
+// frame. Each shows its controls in a FormView, inside a ChildFrame when it
+// has menus, a toolbar or a status bar of its own. A hidden window
+// (Window::visible()) stays open with its widgets hidden. A window the runtime marks
 // blocked (a later window or a box of its thread is up) has its controls
 // disabled; other threads' windows stay usable (thread-modal boxes).
 //
@@ -50,6 +52,7 @@ class Runtime;
 
 namespace vorda::ui::qt {
 
+class ChildFrame;
 class FormView;
 class FrameView;
 class HelpViewer;
@@ -90,6 +93,8 @@ public:
     // --- the shown windows ---------------------------------------------------------
     FrameView* frame() const { return frame_; }
     FormView* form(WindowId id) const;
+    // The menus, toolbar and status bar of a child window that has them.
+    ChildFrame* childFrame(WindowId id) const;
     // The outer Qt window: the QMainWindow, the QMdiSubWindow or the dialog.
     QWidget* windowWidget(WindowId id) const;
     QMessageBox* messageBox(MessageId id) const;
@@ -109,11 +114,12 @@ private:
         FormView* form = nullptr;
         QPointer<QWidget> outer;
         QMdiSubWindow* sub = nullptr;
+        ChildFrame* bars = nullptr;  // menus, toolbar, status bar of a child window
     };
 
     void openFrame(Window& window);
     void openChild(Window& window);
-    QWidget* dialogWindow(FormView* form, const Window& window);
+    QWidget* dialogWindow(QWidget* content, const Window& window);
     void windowChanged(Window& window, Shown& shown, Change what);
     void bringToFront(Shown& shown);
     void runNow();

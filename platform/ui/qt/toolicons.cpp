@@ -102,6 +102,42 @@ void help(QPainter& p) {
     p.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
 }
 
+// The print preview's: printer, PDF page, magnifier, exit door.
+void printer(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 1.5, 7, 5));
+    p.setBrush(QColor(160, 160, 170));
+    p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1.5, 1.5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.5, 10.5, 7, 4));
+}
+void pdf(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF{QPointF(3, 1.5), QPointF(10, 1.5), QPointF(13, 4.5), QPointF(13, 14.5),
+                            QPointF(3, 14.5)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(192, 0, 0));
+    p.drawRect(QRectF(1.5, 7.5, 13, 5));
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setPixelSize(5);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(1.5, 7.5, 13, 5), Qt::AlignCenter, QStringLiteral("PDF"));
+}
+void zoom(QPainter& p) {
+    find(p);
+    p.setPen(QPen(ink, 1.4));
+    p.drawLine(QPointF(4, 6), QPointF(8, 6));
+    p.drawLine(QPointF(6, 4), QPointF(6, 8));
+}
+void exitDoor(QPainter& p) {
+    p.setBrush(QColor(200, 160, 100));
+    p.drawRect(QRectF(3.5, 1.5, 8, 13));
+    p.setBrush(ink);
+    p.drawEllipse(QRectF(9, 7.5, 1.5, 1.5));
+}
+
 struct Picture {
     std::string_view name;
     Draw draw;
@@ -114,7 +150,9 @@ constexpr std::array pictures = {
     Picture{.name = "VCRLAST.ICO", .draw = last},   Picture{.name = "MARK.ICO", .draw = mark},
     Picture{.name = "INSERT.ICO", .draw = insert},  Picture{.name = "EDIT.ICO", .draw = edit},
     Picture{.name = "DELETE.ICO", .draw = erase},   Picture{.name = "DITTO.ICO", .draw = ditto},
-    Picture{.name = "HELP.ICO", .draw = help},
+    Picture{.name = "HELP.ICO", .draw = help},      Picture{.name = "PRINT.ICO", .draw = printer},
+    Picture{.name = "PDF.ICO", .draw = pdf},        Picture{.name = "ZOOM.ICO", .draw = zoom},
+    Picture{.name = "EXIT.ICO", .draw = exitDoor},
 };
 
 bool sameName(std::string_view a, std::string_view b) {
