@@ -3,12 +3,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <cmath>
+#include <optional>
 
 namespace vorda::ui::qt {
 
@@ -23,33 +25,26 @@ QString familyFor(const std::string& name) {
     return QString::fromStdString(name);
 }
 
-int alignment(print::Align a) {
-    switch (a) {
-        case print::Align::Center:
-            return Qt::AlignHCenter;
-        case print::Align::Right:
-            return Qt::AlignRight;
-        case print::Align::Left:
-            break;
-    }
-    return Qt::AlignLeft;
-}
-
-// The rectangle a text is aligned in: a left-aligned item without a width
-// starts at x, a right-aligned one ends at x.
-QRect textRect(const print::Text& t) {
-    if (t.width > 0)
-        return QRect(t.x, t.y, t.width, t.height);
-    constexpr int wide = 100000;
+// Where a text's baseline starts: aligned within [x, x + width] (a
+// right-aligned item without a width ends at x, a centred one is centred on
+// it), vertically centred in its line box. Placing each text by its advance
+// is much cheaper than laying it out in a rectangle, which matters for a PDF
+// of thousands of pages.
+QPointF textOrigin(const print::Text& t, const QString& text, const QFontMetricsF& metrics) {
+    const double advance = t.align == print::Align::Left ? 0 : metrics.horizontalAdvance(text);
+    double x = t.x;
     switch (t.align) {
         case print::Align::Right:
-            return QRect(t.x - wide, t.y, wide, t.height);
+            x = t.x + t.width - advance;
+            break;
         case print::Align::Center:
-            return QRect(t.x - wide / 2, t.y, wide, t.height);
+            x = t.x + (t.width - advance) / 2;
+            break;
         case print::Align::Left:
             break;
     }
-    return QRect(t.x, t.y, wide, t.height);
+    const double y = t.y + (t.height - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+    return {x, y};
 }
 
 QPageSize pageSizeOf(const print::Document& document) {
@@ -93,15 +88,18 @@ void drawPage(QPainter& painter, const print::Page& page) {
     }
     painter.setPen(Qt::black);
     print::Font current{.family = 255};
+    std::optional<QFontMetricsF> metrics;
     for (const print::Text& t : page.texts) {
         if (t.text.empty())
             continue;
         if (!(t.font == current)) {
             current = t.font;
-            painter.setFont(reportFont(current));
+            const QFont font = reportFont(current);
+            painter.setFont(font);
+            metrics.emplace(font, painter.device());
         }
-        painter.drawText(textRect(t), alignment(t.align) | Qt::AlignVCenter | Qt::TextDontClip,
-                         QString::fromStdString(t.text));
+        const QString text = QString::fromStdString(t.text);
+        painter.drawText(textOrigin(t, text, *metrics), text);
     }
 }
 
