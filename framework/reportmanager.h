@@ -17,6 +17,24 @@
 //   run.Ask();                                 // until the run ends (and the preview)
 //   run.Kill();                                // GlobalResponse = run.Response
 //
+// A pure batch process over a text file (an import's checking or loading
+// pass) has no report: its progress window is retitled when it opens, and
+// the text file's progress is counted by bytes:
+//
+//   ui::Window w(progressWindowDesc("Chequeando..."));
+//   bindProgress(w, percent);
+//   process.Init(Relate::DDJJ_MENSUAL, &w, ProgressCtl::PctText, &percent);
+//   process.AddSortOrder();                    // file order
+//   process.SetQuickScan(true);                // QUICKSCAN=on to the driver
+//   ReportManager run(w);
+//   run.Init(process);
+//   w.setCaption("Processing Records");
+//   w.control(ProgressCtl::PctText).setText("0% Completed");
+//   run.Ask(); run.Kill();                     // run.Response: completed/cancelled
+//
+// TakeRecord of such a process may show message boxes (they wait on the
+// process's thread only) and return Benign to go on.
+//
 // States of a run:
 //
 //   Init ─► OpenWindow event: Open ─► OpenReport ─┬─ no record: error 22,

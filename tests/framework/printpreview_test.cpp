@@ -9,6 +9,7 @@
 
 #include "framework/pagerange.h"
 #include "framework/previewwindows.h"
+#include "framework/zoomtable.h"
 #include "tests/framework/reportfixture.h"
 
 namespace vorda::test {
@@ -44,6 +45,26 @@ TEST(PageRangeText, lists_naming_no_real_page_are_refused_with_the_reason) {
         EXPECT_NE(error.find(r.reason), std::string::npos) << r.text << ": " << error;
         EXPECT_TRUE(error.starts_with("La lista de páginas a imprimir no es válida: ")) << error;
     }
+}
+
+TEST(ZoomTable, the_packed_table_holds_seven_presets_with_texts_and_signed_values) {
+    const ZoomBlock& block = DefaultZoomTable();
+    EXPECT_EQ(block.at(0), 7);
+    // "Organizar Páginas (Tile)" is 24 characters in the table's code page.
+    EXPECT_EQ(block.at(1), 24);
+    const std::optional<std::vector<ZoomPreset>> presets = decodeZoomTable(block);
+    ASSERT_TRUE(presets.has_value());
+    ASSERT_EQ(presets->size(), 7u);
+    EXPECT_EQ(presets->front().menuText, "Organizar Páginas (Tile)");
+    EXPECT_EQ(presets->front().statusText, "Zoom: Organizar Páginas (Tile)");
+    EXPECT_EQ(presets->front().value, -2);
+    EXPECT_EQ((*presets)[1].value, -1);
+    EXPECT_EQ(presets->back().menuText, "300% Zoom");
+    EXPECT_EQ(presets->back().value, 300);
+    const ZoomBlock cut(block.begin(), block.end() - 1);
+    EXPECT_FALSE(decodeZoomTable(cut).has_value());
+    EXPECT_EQ(userZoomMenuText(150), "150% Zoom");
+    EXPECT_EQ(userZoomStatusText(150), "Zoom: 150%");
 }
 
 class PreviewTest : public ReportFixture {
