@@ -21,6 +21,7 @@ PageView::PageView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(true);
     QPalette p = viewport()->palette();
     p.setColor(QPalette::Window, QColor(128, 128, 128));
+    p.setColor(QPalette::Base, QColor(128, 128, 128));
     viewport()->setPalette(p);
     setFocusPolicy(Qt::NoFocus);
 }
