@@ -2,15 +2,20 @@
 // its page count, menus, zoom presets and status texts, and the pages drawn
 // as vectors at the zoom shown.
 //
-//   QtPreview   Annex II of a 120-line declaration: three pages
+//   QtPreview   Annex II of a 120-line declaration: three pages; printing
+//               without a printer, saving a PDF, the window's placement
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QSpinBox>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +24,7 @@
 #include "data/globals.h"
 #include "framework/errorclass.h"
 #include "framework/previewwindows.h"
+#include "framework/windowmanager.h"
 #include "platform/ui/qt/childframe.h"
 #include "platform/ui/qt/formview.h"
 #include "platform/ui/qt/pageview.h"
@@ -43,6 +49,9 @@ protected:
     static void SetUpTestSuite() { startOffscreenApplication("preview_qt_test"); }
 
     void SetUp() override {
+        KeepPlacement = [this](ui::Window&, const std::string& section, bool save) {
+            placements.push_back((save ? "save " : "load ") + section);
+        };
         GlobalErrors().Init();
         DctInit();
         ASSERT_TRUE(seed::addAgent("1/23.45.678"));
@@ -59,6 +68,7 @@ protected:
     }
 
     void TearDown() override {
+        KeepPlacement = nullptr;
         rt->shutdown();
         rt.reset();
         DctKill();
@@ -89,6 +99,17 @@ protected:
             bars()->grab().save(QString::fromStdString(std::string(dir) + "/" + name));
     }
 
+    // The first visible top-level widget of type T (a dialog the backend opened).
+    template <typename T>
+    T* dialog() const {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<T*>(w); d != nullptr && d->isVisible())
+                return d;
+        }
+        return nullptr;
+    }
+
+    std::vector<std::string> placements;
     TempDir dir;
     ui::qt::QtBackend backend;
     std::unique_ptr<ui::Runtime> rt;
@@ -153,9 +174,47 @@ TEST_F(QtPreview, turning_a_page_redraws_in_well_under_50_ms) {
     EXPECT_EQ(view()->firstShown(), 2);
 }
 
-TEST_F(QtPreview, exit_closes_the_preview_and_ends_the_report) {
+TEST_F(QtPreview, exit_closes_the_preview_ends_the_report_and_keeps_its_placement) {
     trigger(bars()->action(PreviewCtl::Exit));
     EXPECT_TRUE(pumpUntil([this] { return ended; }, 3000));
+    EXPECT_EQ(placements,
+              (std::vector<std::string>{"load _PreviewWindow_", "save _PreviewWindow_"}));
+}
+
+// The machine that runs the tests has no printer: the print dialog still
+// opens (it offers printing to a file) and cancelling it ends the report.
+TEST_F(QtPreview, printing_opens_the_platforms_print_dialog_even_without_a_printer) {
+    trigger(bars()->action(PreviewCtl::Print));
+    ASSERT_TRUE(pumpUntil([this] { return dialog<QPrintDialog>() != nullptr; }, 5000));
+    dialog<QPrintDialog>()->reject();
+    EXPECT_TRUE(pumpUntil([this] { return ended; }, 3000));
+}
+
+TEST_F(QtPreview, a_pdf_is_saved_under_the_offered_name_and_a_vanished_folder_is_told) {
+    trigger(bars()->action(PreviewCtl::SavePdf));
+    ASSERT_TRUE(pumpUntil([this] { return dialog<QFileDialog>() != nullptr; }, 5000));
+    QFileDialog* chooser = dialog<QFileDialog>();
+    // The folder chosen goes away before the PDF is written (a medium removed).
+    const std::filesystem::path gone = dir.file("gone");
+    std::filesystem::create_directory(gone);
+    chooser->setDirectory(QString::fromStdString(gone.string()));
+    std::filesystem::remove(gone);
+    static_cast<QDialog*>(chooser)->done(QDialog::Accepted);
+    ASSERT_TRUE(pumpUntil([this] { return dialog<QMessageBox>() != nullptr; }, 5000));
+    EXPECT_TRUE(dialog<QMessageBox>()->text().startsWith(QStringLiteral("No se pudo guardar")));
+    dialog<QMessageBox>()->buttons().front()->click();
+    pumpUntil([] { return false; }, 50);
+    ASSERT_NE(preview(), nullptr);  // the preview stays open
+
+    // The chooser starts at the name made of the report, the agent and the period.
+    trigger(bars()->action(PreviewCtl::SavePdf));
+    ASSERT_TRUE(pumpUntil([this] { return dialog<QFileDialog>() != nullptr; }, 5000));
+    dialog<QFileDialog>()->setDirectory(QString::fromStdString(dir.path().string()));
+    static_cast<QDialog*>(dialog<QFileDialog>())->done(QDialog::Accepted);
+    const std::filesystem::path file = dir.file("AnexoII_1-23.45.678_20050500.pdf");
+    ASSERT_TRUE(pumpUntil([&] { return std::filesystem::exists(file); }, 10000));
+    EXPECT_GT(std::filesystem::file_size(file), 1000u);
+    EXPECT_NE(preview(), nullptr);
 }
 
 }  // namespace
