@@ -63,8 +63,12 @@ print::Document collectReports() {
             IMPRIMIR_ANEXOII();
             IMPRIMIR_ANEXOIII();
         });
-        while (runtime.threadCount() > 0 && !runtime.haltCode())
+        // The reports move on with their progress windows' timers; a run that
+        // waits for anything else could never end here, so it is given up.
+        while (runtime.threadCount() > 0 && !runtime.haltCode() &&
+               (runtime.nextTimerDue() || runtime.anyReady())) {
             backend.advance(runtime, 1);
+        }
         runtime.shutdown();
     }
     CollectReports = nullptr;
