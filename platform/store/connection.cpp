@@ -3,12 +3,15 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "platform/store/codes.h"
 #include "platform/store/driverror.h"
 #include "platform/store/lockfile.h"
 #include "platform/store/tablelayout.h"
+#include "platform/store/tablemeta.h"
 
 namespace vorda::store {
 namespace {
@@ -175,9 +178,20 @@ void Connection::detachNow(const std::string& schema) {
     exec(db_, "DETACH " + sqlName(schema));
 }
 
+void Connection::markForRebuild(const std::string& schema) {
+    if (!inTransaction_) {
+        TableMeta::setRebuildMark(db_, schema, true);
+    } else if (std::find(pendingMarks_.begin(), pendingMarks_.end(), schema) ==
+               pendingMarks_.end()) {
+        pendingMarks_.push_back(schema);
+    }
+}
+
 void Connection::transactionEnded() {
     inTransaction_ = false;
     nextIds_.clear();
+    for (const std::string& schema : std::exchange(pendingMarks_, {}))
+        TableMeta::setRebuildMark(db_, schema, true);  // before its file may be detached
     std::vector<PendingDetach> pending = std::move(pending_);
     pending_.clear();
     for (PendingDetach& p : pending)

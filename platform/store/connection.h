@@ -23,6 +23,9 @@
 //      detach a file that takes part in a transaction), and so does the
 //      release of the table's sidecar lock, which is handed over with it.
 //   4. A connection is used by one OS thread at a time.
+//   5. A "keys need rebuilding" mark found necessary while a transaction is
+//      open is written when that transaction ends, in a statement of its own:
+//      written inside it, a rollback would undo it.
 #pragma once
 
 #include <cstdint>
@@ -69,6 +72,9 @@ public:
         nextIds_.clear();
     }
     void transactionEnded();
+    // Sets the rebuild mark of the file attached as `schema`: at once, or
+    // when the running transaction ends (invariant 5).
+    void markForRebuild(const std::string& schema);
 
     // The next record id of a clustered table attached as `schema`, known
     // while this connection's transaction holds that file's write lock; 0
@@ -100,6 +106,7 @@ private:
     sqlite3* db_ = nullptr;
     std::map<std::string, Attachment> attachments_;  // by path + access
     std::vector<PendingDetach> pending_;
+    std::vector<std::string> pendingMarks_;  // schemas to mark when the transaction ends
     bool inTransaction_ = false;
     std::map<std::string, int64_t> nextIds_;
     uint64_t writeGeneration_ = 0;

@@ -437,7 +437,7 @@ int KeyedTable::failSqlite(int rc) {
         return DriverError::fromSqlite(db, rc);
     const std::string message = sqlite3_errmsg(db);
     if (!readOnly_ && !schema_.empty())
-        TableMeta::setRebuildMark(db, schema_, true);
+        connection_->markForRebuild(schema_);
     return DriverError::fail(KeysNeedRebuild, std::to_string(rc), message);
 }
 

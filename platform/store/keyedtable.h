@@ -21,7 +21,8 @@
 //
 // Writes outside a Transaction are single statements and commit on their
 // own. Any SQLITE_CORRUPT met on the way sets the file's rebuild mark (best
-// effort) and is returned as KeysNeedRebuild.
+// effort; inside a transaction, once it has ended, so that its rollback does
+// not undo the mark) and is returned as KeysNeedRebuild.
 #pragma once
 
 #include <memory>

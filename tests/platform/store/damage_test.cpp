@@ -2,6 +2,8 @@
 //
 //   DamagedKeys  an overwritten index root page, a set rebuild mark, buildKeys
 //                while open exclusively or shared
+//   DamageFoundOnSave  a key text altered inside an index leaf: the save that
+//                meets it in a transaction leaves the file marked for rebuilding
 //   BadInput     not a database, an empty file, a directory, another layout, a
 //                foreign owner password, a read-only file
 #include <sqlite3.h>
@@ -125,6 +127,68 @@ TEST_P(DamagedKeys, ids_are_not_reused_after_a_rebuild_by_copy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, DamagedKeys, bothLayouts(), layoutName);
+
+// Replaces the first `from` inside page `page` of `file` by `to` (same length).
+void replaceInPage(const char* file, long page, const std::string& from, const std::string& to) {
+    const long pageSize = std::stol(sqlOn(file, "PRAGMA page_size"));
+    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+    std::string bytes(static_cast<size_t>(pageSize), '\0');
+    f.seekg((page - 1) * pageSize);
+    f.read(bytes.data(), pageSize);
+    const size_t at = bytes.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " is not in page " << page;
+    f.seekp((page - 1) * pageSize + static_cast<long>(at));
+    f.write(to.data(), static_cast<std::streamsize>(to.size()));
+}
+
+class DamageFoundOnSave : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        ASSERT_EQ(t.createOpen(), Ok);
+        for (int i = 1; i <= 12; ++i) {
+            ASSERT_EQ(t.add(i < 10 ? "C0" + std::to_string(i) : "C" + std::to_string(i), "uno", i),
+                      Ok);
+        }
+        ASSERT_EQ(t.file->close(), Ok);
+        // The twelve entries of the code index fit in its root page, a leaf.
+        const long root = std::stol(
+            sqlOn("Prueba.tps", "SELECT rootpage FROM sqlite_schema WHERE name = 'key_CODIGO'"));
+        replaceInPage("Prueba.tps", root, "C05", "C0Z");
+        ASSERT_EQ(t.file->open(kShared), Ok) << "the damage is not on an edge of the index";
+    }
+    // Reads C05 in file order (its key no longer finds it) and saves a new
+    // name in a transaction, as a form's save does.
+    int changeC05InTransaction() {
+        EXPECT_EQ(t.file->setKey(0), Ok);
+        while (t.file->next() == Ok && t.rec.CODIGO.str() != "C05") {
+        }
+        EXPECT_EQ(t.rec.CODIGO.str(), "C05");
+        Transaction tx;
+        EXPECT_EQ(tx.begin({t.file.get()}, 5), Ok);
+        t.rec.NOMBRE.set("cambiado");
+        const int code = t.file->put();
+        tx.rollback();
+        return code;
+    }
+    Table t;
+};
+
+TEST_F(DamageFoundOnSave, the_mark_outlives_the_rollback_and_the_next_open_needs_the_rebuild) {
+    EXPECT_EQ(changeC05InTransaction(), KeysNeedRebuild);
+    EXPECT_EQ(changeC05InTransaction(), KeysNeedRebuild);
+    ASSERT_EQ(t.file->close(), Ok);
+    EXPECT_EQ(sqlOn("Prueba.tps", "SELECT value FROM vorda_meta WHERE name = 'rebuild'"), "1");
+    EXPECT_EQ(t.file->open(kShared), KeysNeedRebuild);
+    ASSERT_EQ(t.file->buildKeys(), Ok);
+    ASSERT_EQ(t.file->open(kShared), Ok);
+    EXPECT_EQ(t.file->records(), 12);
+    t.rec.CODIGO.set("C05");
+    ASSERT_EQ(t.file->get(1), Ok);
+    t.rec.NOMBRE.set("cambiado");
+    EXPECT_EQ(t.file->put(), Ok);
+    EXPECT_EQ(sqlOn("Prueba.tps", "PRAGMA integrity_check"), "ok");
+}
 
 class BadInput : public StoreTest {};
 
