@@ -50,7 +50,7 @@ int KeyedTable::checkPath(bool mustExist) {
         return mustExist ? DriverError::fail(FileNotFound) : Ok;
     }
     if (ec)
-        return DriverError::fail(FileSystemError, std::to_string(ec.value()), ec.message());
+        return DriverError::system(FileSystemError, ec.value(), p.string());
     path_ = fs::canonical(p, ec).string();
     if (ec)
         path_ = p.string();
@@ -79,7 +79,7 @@ int KeyedTable::open(int mode) {
     if (!readOnly && ::access(path_.c_str(), W_OK) != 0) {
         const int err = errno;
         lock_.reset();
-        return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+        return DriverError::system(AccessDenied, err, path_);
     }
     if (int code = attachAndCheck(readOnly); code != Ok) {
         detach();
@@ -435,10 +435,9 @@ int KeyedTable::failSqlite(int rc) {
     sqlite3* db = connection_ ? connection_->handle() : nullptr;
     if (!DriverError::isCorrupt(rc) || db == nullptr)
         return DriverError::fromSqlite(db, rc);
-    const std::string message = sqlite3_errmsg(db);
     if (!readOnly_ && !schema_.empty())
         connection_->markForRebuild(schema_);
-    return DriverError::fail(KeysNeedRebuild, std::to_string(rc), message);
+    return DriverError::sqlite(KeysNeedRebuild, rc);
 }
 
 // ---- Size, keys and cursors ----------------------------------------------

@@ -18,8 +18,7 @@ namespace {
 constexpr auto kRetryPause = std::chrono::milliseconds(25);
 
 int systemError(const std::string& what, int err) {
-    return DriverError::fail(FileSystemError, std::to_string(err),
-                             what + ": " + std::strerror(err));
+    return DriverError::system(FileSystemError, err, what);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ int LockFile::openLockFile(const std::string& path, bool forWriting, int* fd) {
     const int err = errno;
     if (err == EACCES || err == EROFS || err == EPERM) {
         if (forWriting)
-            return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+            return DriverError::system(AccessDenied, err, path);
         return Ok;
     }
     return systemError(path, err);
@@ -67,9 +66,9 @@ int LockFile::lockWithin(int fd, Mode mode, int waitSeconds) {
         if (err == EINTR)
             continue;
         if (err != EWOULDBLOCK)
-            return systemError("flock", err);
+            return systemError("No se pudo bloquear el archivo", err);
         if (std::chrono::steady_clock::now() >= deadline) {
-            return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+            return DriverError::system(AccessDenied, err);
         }
         std::this_thread::sleep_for(kRetryPause);
     }

@@ -39,9 +39,8 @@ public:
     }
     // A damaged file that even the rebuild cannot read is a file-system error.
     int fail(int rc) const {
-        if (DriverError::isCorrupt(rc)) {
-            return DriverError::fail(FileSystemError, std::to_string(rc), sqlite3_errmsg(db_));
-        }
+        if (DriverError::isCorrupt(rc))
+            return DriverError::sqlite(FileSystemError, rc);
         return DriverError::fromSqlite(db_, rc);
     }
 
@@ -53,9 +52,7 @@ private:
 constexpr int kCreateFlags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
 
 int systemFailure(const std::string& what) {
-    const int err = errno;
-    return DriverError::fail(FileSystemError, std::to_string(err),
-                             what + ": " + std::strerror(err));
+    return DriverError::system(FileSystemError, errno, what);
 }
 
 // Makes a rename in `dir` durable.

@@ -80,9 +80,8 @@ int TableMeta::check(sqlite3* db, const std::string& schema, const std::string& 
     std::map<std::string, std::string> meta;
     if (int rc = readAll(db, schema, &meta); rc != SQLITE_OK) {
         if ((rc & 0xff) == SQLITE_ERROR) {
-            return DriverError::fail(
-                FileSystemError, std::to_string(rc),
-                "El archivo no es una tabla de VORDA: " + std::string(sqlite3_errmsg(db)));
+            return DriverError::fail(FileSystemError, std::to_string(rc),
+                                     "El archivo no es una tabla de VORDA");
         }
         return DriverError::fromSqlite(db, rc);
     }

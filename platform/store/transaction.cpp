@@ -51,18 +51,16 @@ std::vector<KeyedTable*> lockOrder(const std::vector<File*>& tables) {
 }
 
 // One attempt: BEGIN, then a no-op write per table to take its write lock.
-// On failure the attempt is rolled back; returns the SQLite code and message.
-int tryLocking(sqlite3* db, const std::vector<KeyedTable*>& ordered, std::string* message) {
+// On failure the attempt is rolled back; returns the SQLite code.
+int tryLocking(sqlite3* db, const std::vector<KeyedTable*>& ordered) {
     int rc = exec(db, "BEGIN");
     for (KeyedTable* t : ordered) {
         if (rc == SQLITE_OK && !t->isReadOnly()) {
             rc = exec(db, "DELETE FROM " + t->layout().table(t->schema()) + " WHERE 0");
         }
     }
-    if (rc != SQLITE_OK) {
-        *message = sqlite3_errmsg(db);
+    if (rc != SQLITE_OK)
         exec(db, "ROLLBACK");
-    }
     return rc;
 }
 
@@ -74,14 +72,12 @@ int lockAll(Connection& conn, const std::vector<KeyedTable*>& ordered, int timeo
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         conn.setBusyTimeout(static_cast<int>(std::max<int64_t>(left.count(), 0)));
-        std::string message;
-        const int rc = tryLocking(conn.handle(), ordered, &message);
+        const int rc = tryLocking(conn.handle(), ordered);
         if (rc == SQLITE_OK)
             break;
         if (!isBusy(rc) || std::chrono::steady_clock::now() >= deadline) {
             conn.setBusyTimeout(Connection::kDefaultBusyMilliseconds);
-            return DriverError::fail(isBusy(rc) ? AccessDenied : FileSystemError,
-                                     std::to_string(rc), message);
+            return DriverError::sqlite(isBusy(rc) ? AccessDenied : FileSystemError, rc);
         }
         std::this_thread::sleep_for(kRetryPause);
     }
@@ -123,7 +119,7 @@ int Transaction::commit() {
     if (sqlite3_get_autocommit(db) != 0) {
         code = DriverError::fileSystem("La transacción fue anulada por un error anterior");
     } else if (int rc = exec(db, "COMMIT"); rc != SQLITE_OK) {
-        code = DriverError::fail(FileSystemError, std::to_string(rc), sqlite3_errmsg(db));
+        code = DriverError::sqlite(FileSystemError, rc);
         if (sqlite3_get_autocommit(db) == 0)
             exec(db, "ROLLBACK");
     }

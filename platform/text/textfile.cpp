@@ -36,8 +36,7 @@ constexpr size_t kQuickBlock = 1 << 20;
 constexpr int kDenyAll = 0x10;
 
 int systemError(const std::string& what, int err) {
-    return DriverError::fail(FileSystemError, std::to_string(err),
-                             what + ": " + std::strerror(err));
+    return DriverError::system(FileSystemError, err, what);
 }
 
 struct Slice {
@@ -133,7 +132,7 @@ int TextFile::lockWithin(int fd, bool exclusive) {
         if (errno != EWOULDBLOCK)
             return systemError(name_, errno);
         if (std::chrono::steady_clock::now() >= deadline) {
-            return DriverError::fail(AccessDenied, std::to_string(errno), std::strerror(errno));
+            return DriverError::system(AccessDenied, errno, name_);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
@@ -154,7 +153,7 @@ int TextFile::open(int mode) {
     if (fd < 0) {
         const int err = errno;
         if (err == EACCES || err == EROFS || err == EPERM) {
-            return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+            return DriverError::system(AccessDenied, err, name_);
         }
         return systemError(name_, err);
     }
@@ -177,7 +176,7 @@ int TextFile::create() {
     if (fd < 0) {
         const int err = errno;
         if (err == EACCES || err == EROFS || err == EPERM) {
-            return DriverError::fail(AccessDenied, std::to_string(err), std::strerror(err));
+            return DriverError::system(AccessDenied, err, name_);
         }
         return systemError(name_, err);
     }

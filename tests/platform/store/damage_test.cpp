@@ -6,6 +6,8 @@
 //                meets it in a transaction leaves the file marked for rebuilding
 //   BadInput     not a database, an empty file, a directory, another layout, a
 //                foreign owner password, a read-only file
+//   DriverTexts  what the driver says of damaged and foreign files is Spanish
+//                and speaks of the file, with SQLite's code kept
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -255,6 +257,54 @@ TEST_F(BadInput, a_read_only_file_opens_read_only_but_not_for_writing) {
     ASSERT_EQ(t.file->open(kReadOnly), Ok);
     t.rec.CODIGO.set("A");
     EXPECT_EQ(t.file->get(1), Ok);
+}
+
+// The driver's text and code of the last failure, checked to be ours: no
+// English of SQLite's, no SQL, no URI.
+void expectSpanishText(const std::string& code) {
+    const platform::ErrorState& e = platform::lastError();
+    EXPECT_EQ(e.fileErrorCode, code);
+    for (const char* english : {"database", "no such", "file:", "malformed",
+                                "table:", "index:", "unable", "disk image"}) {
+        EXPECT_EQ(e.fileError.find(english), std::string::npos) << e.fileError;
+    }
+    EXPECT_NE(e.fileError.find("archivo"), std::string::npos) << e.fileError;
+}
+
+class DriverTexts : public StoreTest {};
+
+TEST_F(DriverTexts, damaged_and_foreign_files_are_described_in_spanish) {
+    Table t;
+    std::ofstream("Prueba.tps") << std::string(5000, 'x');
+    EXPECT_EQ(t.file->open(kShared), FileSystemError);
+    expectSpanishText(std::to_string(SQLITE_NOTADB));
+
+    std::ofstream("Prueba.tps", std::ios::trunc).close();  // a database without our tables
+    EXPECT_EQ(t.file->open(kShared), FileSystemError);
+    expectSpanishText(std::to_string(SQLITE_ERROR));
+
+    ASSERT_EQ(t.createOpen(), Ok);
+    ASSERT_EQ(t.add("A", "uno"), Ok);
+    ASSERT_EQ(t.file->close(), Ok);
+    sqlOn("Prueba.tps", "DROP INDEX key_NOMBRE");
+    EXPECT_EQ(t.file->open(kShared), FileSystemError);
+    expectSpanishText(std::to_string(SQLITE_ERROR));
+}
+
+TEST_F(DriverTexts, a_table_too_damaged_to_rebuild_is_described_in_spanish) {
+    Table t;
+    ASSERT_EQ(t.createOpen(), Ok);
+    Transaction tx;
+    ASSERT_EQ(tx.begin({t.file.get()}, 5), Ok);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(t.add("C" + std::to_string(i), "nombre"), Ok);
+    ASSERT_EQ(tx.commit(), Ok);
+    ASSERT_EQ(t.file->close(), Ok);
+    const long root =
+        std::stol(sqlOn("Prueba.tps", "SELECT rootpage FROM sqlite_schema WHERE name = 'PRUEBA'"));
+    overwritePage("Prueba.tps", root, std::stol(sqlOn("Prueba.tps", "PRAGMA page_size")));
+    EXPECT_EQ(t.file->buildKeys(), FileSystemError);
+    expectSpanishText(std::to_string(SQLITE_CORRUPT));
 }
 
 }  // namespace

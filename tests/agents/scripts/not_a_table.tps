@@ -1,0 +1,1 @@
+Esto no es una tabla de VORDA.
