@@ -31,8 +31,7 @@ void upperFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
 
 // Opens `path` as the empty main database; nullptr when it is not a
 // writable file in a writable directory (the super-journal lives beside it).
-sqlite3* openMain(const std::filesystem::path& path) {
-    std::error_code ec;
+sqlite3* openMainOnce(const std::filesystem::path& path) {
     const auto dir = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
     if (::access(dir.c_str(), W_OK) != 0)
         return nullptr;
@@ -41,6 +40,27 @@ sqlite3* openMain(const std::filesystem::path& path) {
         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK ||
         sqlite3_db_readonly(db, "main") != 0) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    return db;
+}
+
+// The main database never holds data: it only names where the super-journal
+// of a commit over several files goes. One whose header does not read as a
+// database (overwritten, or left half-written) is removed and made again.
+sqlite3* openMain(const std::filesystem::path& path) {
+    sqlite3* db = openMainOnce(path);
+    const auto readable = [](sqlite3* d) {
+        return sqlite3_exec(d, "PRAGMA schema_version", nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    if (db == nullptr || readable(db))
+        return db;
+    sqlite3_close_v2(db);
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    db = openMainOnce(path);
+    if (db != nullptr && !readable(db)) {
         sqlite3_close_v2(db);
         return nullptr;
     }
@@ -102,7 +122,8 @@ std::shared_ptr<Connection> Connection::open() {
     sqlite3_create_function_v2(db, "vorda_upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                upperFunction, nullptr, nullptr, nullptr);
     if (int rc = conn->configureSchema("main"); rc != SQLITE_OK) {
-        DriverError::fromSqlite(db, rc);
+        DriverError::fail(FileSystemError, std::to_string(rc),
+                          "Archivo de transacciones .vorda-tx: " + DriverError::sqliteText(rc));
         return nullptr;
     }
     return conn;

@@ -13,7 +13,8 @@
 //   1. The main database is a real (empty) file, `.vorda-tx` in the current
 //      directory (or in the temp directory when that cannot be written), never
 //      :memory:, so that a commit over several attached files goes through
-//      SQLite's super-journal and is atomic.
+//      SQLite's super-journal and is atomic. It holds no data: one that is not
+//      a database is made again; a failure to open it names it, not a table.
 //   2. Every attached file runs journal mode DELETE (never WAL) and
 //      synchronous FULL; busy waits last 10 s unless a transaction's begin
 //      sets its own timeout.
