@@ -9,9 +9,11 @@
 
 #include "platform/store/codes.h"
 #include "platform/store/driverror.h"
+#include "platform/store/leftovers.h"
 #include "platform/store/lockfile.h"
 #include "platform/store/tablelayout.h"
 #include "platform/store/tablemeta.h"
+#include "platform/types/errorstate.h"
 
 namespace vorda::store {
 namespace {
@@ -105,18 +107,22 @@ std::shared_ptr<Connection> Connection::createSeparate() {
 }
 
 std::shared_ptr<Connection> Connection::open() {
-    sqlite3* db = openMain(".vorda-tx");
+    std::filesystem::path mainPath = ".vorda-tx";
+    sqlite3* db = openMain(mainPath);
     if (db == nullptr) {
         std::error_code ec;
         const auto tmp = std::filesystem::temp_directory_path(ec);
-        if (!ec)
-            db = openMain(tmp / (".vorda-tx-" + std::to_string(::getuid())));
+        if (!ec) {
+            mainPath = tmp / (".vorda-tx-" + std::to_string(::getuid()));
+            db = openMain(mainPath);
+        }
     }
     if (db == nullptr) {
         DriverError::fileSystem("No se puede crear el archivo de transacciones .vorda-tx");
         return nullptr;
     }
     std::shared_ptr<Connection> conn(new Connection(db));
+    conn->takeStationLock(mainPath);
     sqlite3_extended_result_codes(db, 1);
     conn->setBusyTimeout(kDefaultBusyMilliseconds);
     sqlite3_create_function_v2(db, "vorda_upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
@@ -127,6 +133,23 @@ std::shared_ptr<Connection> Connection::open() {
         return nullptr;
     }
     return conn;
+}
+
+// The first connection of all stations in this directory finds the station
+// lock free: it removes what killed stations left (no commit of anyone can
+// be under way), then, like every connection, holds the lock shared while it
+// lives. A connection that cannot get its shared lock within the wait goes
+// on without it (it only means a later start may not clean up).
+void Connection::takeStationLock(const std::filesystem::path& mainPath) {
+    const platform::ErrorState before = platform::lastError();
+    std::unique_ptr<LockFile> alone;
+    if (LockFile::acquire(mainPath.string(), LockFile::Mode::Exclusive, true, 0, &alone) == Ok) {
+        Leftovers::clean(mainPath, ".");
+        alone.reset();
+    }
+    LockFile::acquire(mainPath.string(), LockFile::Mode::Shared, true, kStationLockWaitSeconds,
+                      &stationLock_);
+    platform::setLastError(before.code, before.text, before.fileErrorCode, before.fileError);
 }
 
 Connection::~Connection() {

@@ -27,9 +27,13 @@
 //   5. A "keys need rebuilding" mark found necessary while a transaction is
 //      open is written when that transaction ends, in a statement of its own:
 //      written inside it, a rollback would undo it.
+//   6. Every connection holds the station lock (`<main>.lck`) shared while
+//      it lives. The one that finds it free, alone in the directory, first
+//      removes the leftovers of killed stations (see leftovers.h).
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -99,11 +103,15 @@ private:
         std::unique_ptr<LockFile> lock;
     };
 
+    static constexpr int kStationLockWaitSeconds = 10;
+
     explicit Connection(sqlite3* db) : db_(db) {}
     static std::shared_ptr<Connection> open();
+    void takeStationLock(const std::filesystem::path& mainPath);
     int configureSchema(const std::string& schema);
     void detachNow(const std::string& schema);
 
+    std::unique_ptr<LockFile> stationLock_;  // released after db_ is closed
     sqlite3* db_ = nullptr;
     std::map<std::string, Attachment> attachments_;  // by path + access
     std::vector<PendingDetach> pending_;

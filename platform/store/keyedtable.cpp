@@ -71,14 +71,22 @@ int KeyedTable::open(int mode) {
     const bool exclusive = (mode & kShareMask) == kDenyAll;
     if (int code = checkPath(true); code != Ok)
         return code;
+    // The connection first: the first one in the directory cleans up what
+    // killed stations left, this table's half-made files included, which it
+    // could not do once this open holds the table's lock.
+    connection_ = fixedConnection_ ? fixedConnection_ : Connection::shared();
+    if (!connection_)
+        return FileSystemError;
     const int wait = std::exchange(recoverSeconds_, 0);
     const auto lockMode = exclusive ? LockFile::Mode::Exclusive : LockFile::Mode::Shared;
     if (int code = LockFile::acquire(path_, lockMode, !readOnly, wait, &lock_); code != Ok) {
+        connection_.reset();
         return code;
     }
     if (!readOnly && ::access(path_.c_str(), W_OK) != 0) {
         const int err = errno;
         lock_.reset();
+        connection_.reset();
         return DriverError::system(AccessDenied, err, path_);
     }
     if (int code = attachAndCheck(readOnly); code != Ok) {
@@ -95,9 +103,6 @@ int KeyedTable::open(int mode) {
 }
 
 int KeyedTable::attachAndCheck(bool readOnly) {
-    connection_ = fixedConnection_ ? fixedConnection_ : Connection::shared();
-    if (!connection_)
-        return FileSystemError;
     if (connection_->inTransaction()) {
         return DriverError::fileSystem("No se puede abrir un archivo durante una transacción");
     }

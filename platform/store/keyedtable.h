@@ -3,15 +3,17 @@
 //
 // Opening, in this order (each step undone when a later one fails):
 //     1. the file must exist (FileNotFound) and be a regular file;
-//     2. the sidecar lock, shared or exclusive by the mode's sharing nibble
+//     2. the connection (the first in the directory cleans up leftovers of
+//        killed stations, see leftovers.h, before this table is locked);
+//     3. the sidecar lock, shared or exclusive by the mode's sharing nibble
 //        (0x10 = exclusive; every other sharing value is shared), waiting up
 //        to the "Recover=" seconds sent before this open;
-//     3. ATTACH to the connection, read-only (`mode=ro`) when the access
+//     4. ATTACH to the connection, read-only (`mode=ro`) when the access
 //        nibble is 0; a read/write open of a file SQLite can only read is
 //        AccessDenied;
-//     4. the meta check: our table of this layout, this owner password, no
+//     5. the meta check: our table of this layout, this owner password, no
 //        "keys need rebuilding" mark;
-//     5. a cheap probe of every index (its first and last entry) and of the
+//     6. a cheap probe of every index (its first and last entry) and of the
 //        table: damage found sets the mark and gives KeysNeedRebuild.
 // Closing detaches, then unlocks.
 //
