@@ -563,15 +563,23 @@ Level FileManager::update(Report report) {
     const int code = File->put();
     if (code == store::Ok)
         return Benign;
-    if (code == store::ChangedByOther) {
-        SetError(msg::RecordChanged);
-        if (report == Report::Yes)
-            Throw();
-        File->reget(position);  // the buffer now holds the other station's version
-        return Notify;
-    }
+    if (code == store::ChangedByOther)
+        return changedOrDeleted(position, report);
     SetError(msg::UpdateError);
     return report == Report::Yes ? Throw() : Notify;
+}
+
+// Another station changed the record since it was read, or deleted it: error
+// 6. The record is read again: the buffer then holds that station's version,
+// or, when it is gone, still this one's, and the error remembered becomes 5
+// (not found) so that a form can offer to add it again.
+Level FileManager::changedOrDeleted(const std::string& position, Report report) {
+    SetError(msg::RecordChanged);
+    if (report == Report::Yes)
+        Throw();
+    if (File->reget(position) == store::RecordNotFound)
+        SetError(msg::NotFoundAddNew);
+    return Notify;
 }
 
 // ---------------------------------------------------------------------------
@@ -663,10 +671,11 @@ bool FileManager::EqualBuffer(int handle) {
 
 int FileManager::SaveFile() {
     checkInit();
-    SavedEntry entry{.handle = ++lastSavedHandle_,
-                     .bufferHandle = SaveBuffer(),
-                     .key = info().currentKey,
-                     .position = File->isOpen() ? File->position(info().currentKey) : std::string()};
+    SavedEntry entry{
+        .handle = ++lastSavedHandle_,
+        .bufferHandle = SaveBuffer(),
+        .key = info().currentKey,
+        .position = File->isOpen() ? File->position(info().currentKey) : std::string()};
     saved_.push_back(std::move(entry));
     return lastSavedHandle_;
 }

@@ -131,7 +131,9 @@ public:
     // Writing. Insert: Fatal when the file cannot be used, Notify when
     // ValidateRecord refuses or the add fails (13 duplicate key, 4 other).
     // Update: Fatal / User when ValidateRecord refuses / Notify (6 changed by
-    // another station: the buffer then holds that station's version; 25 other).
+    // another station: the buffer then holds that station's version; when
+    // that station deleted it, 6 is shown but GetError() is 5 and the buffer
+    // keeps this one's values; 25 other).
     virtual Level Insert();
     virtual Level TryInsert();
     virtual Level Update();
@@ -247,6 +249,7 @@ private:
     Level duplicateKey(Report report);
     std::string duplicatedKeyDescription();
     Level update(Report report);
+    Level changedOrDeleted(const std::string& position, Report report);
     void repositionTo(int key, const std::string& position);
     void discardFile(int handle);
     BufferEntry* findBuffer(int handle);

@@ -649,13 +649,17 @@ Level RelationManager::updateRecord(Logout& logout, const std::vector<LinkValues
 
 // The record's own write failed: roll back, then report. Another station's
 // change (6) becomes 7 for a form, which then shows that station's values.
+// A record another station deleted (5) is not reported: the caller decides.
 Level RelationManager::updateFailure(Logout& logout, Level level, ChangedElsewhere changed) {
     uint16_t id = level == Notify ? Me->GetError() : 0;
-    if (changed == ChangedElsewhere::ReportAndShow && id == msg::RecordChanged)
+    const bool gone = id == msg::NotFoundAddNew;
+    if (gone)
+        id = 0;
+    else if (changed == ChangedElsewhere::ReportAndShow && id == msg::RecordChanged)
         id = msg::RecordChangedShown;
     logout.fail(Me, id);
     logout.abort();
-    return (id == msg::RecordChanged || id == msg::RecordChangedShown) ? Notify : User;
+    return (gone || id == msg::RecordChanged || id == msg::RecordChangedShown) ? Notify : User;
 }
 
 Level RelationManager::CascadeUpdates(Logout& logout, const std::vector<LinkValues>& oldValues,

@@ -98,6 +98,8 @@ public:
     // another station changed the record (error 6, or 7 with ReportAndShow; the
     // buffer then holds that station's version), when a dependent refused or
     // failed (30/31/11/1/25 shown), or when the transaction could not begin.
+    // When another station deleted the record nothing is shown: Notify, with
+    // Me->GetError() = 5, and the buffer keeps this one's values.
     virtual Level Update(ChangedElsewhere changed = ChangedElsewhere::Report);
     // Deletes the current record and applies the delete modes. Asks error 9
     // first unless told not to (No gives Notify). A failed attempt is reported

@@ -462,6 +462,8 @@ Level WindowManager::completeChange() {
             closeWithoutAsking();
             return Benign;
         }
+        if (level == Notify && primaryFile().GetError() == msg::NotFoundAddNew)
+            return recordGone();
         if (level != User) {
             stayOnFirstField();
             return Benign;
@@ -475,6 +477,29 @@ Level WindowManager::completeChange() {
             stayOnFirstField();
         return Benign;
     }
+}
+
+// Another station deleted the record being changed: there is nothing left to
+// change. A form that adds records offers to add it again with the values on
+// the form (it becomes an insert form); otherwise, or on No, it closes.
+Level WindowManager::recordGone() {
+    if (InsertAction == 0) {
+        Errors->Throw(msg::RecordChanged);
+        closeWithoutAsking();
+        return Benign;
+    }
+    const unsigned yesNo = ui::ButtonYes + ui::ButtonNo;
+    if (Errors->Message(msg::NotFoundAddNew, yesNo, ui::ButtonYes) != ui::ButtonYes) {
+        closeWithoutAsking();
+        return Benign;
+    }
+    Request = RequestInsert;
+    if (primaryFile().Insert() != Benign) {
+        stayOnFirstField();
+        return Benign;
+    }
+    SetResponse(ResponseCompleted);
+    return Benign;
 }
 
 Level WindowManager::completeDelete() {

@@ -225,6 +225,7 @@ private:
     Level passToLists();
     Level completeInsert();
     Level completeChange();
+    Level recordGone();
     Level completeDelete();
     Level insertAnother();
     Level askCloseChanged(bool& stay);

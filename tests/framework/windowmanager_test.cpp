@@ -3,14 +3,20 @@
 //   FormInsert      InsertAction 2, 3, 4; refused insert; duplicate key
 //   FormChange      unchanged record (and the toolbar exception), changed by
 //                   another station (error 7) and RestoreField, error 34
+//   FormChangeDeletedElsewhere  the record was deleted by another process:
+//                   the form offers to add it again, or closes
 //   FormDelete      DeleteAction 2 (confirmation only), 3 with error 33
 //   FormClose       unchanged, CancelAction 3 (error 35), 2 (error 8), 1
 //   FormHistory     the history key restores the last completed value
 //   FormToolbar     2008 on a change form saves, closes, leaves VCRRequest
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include "framework/requestglobals.h"
 #include "tests/framework/formfixture.h"
+
+extern char** environ;
 
 namespace vorda::test {
 namespace {
@@ -170,6 +176,60 @@ TEST_F(FormChange, another_station_gives_error_7_and_restore_field_brings_back_t
     EXPECT_EQ(nameOf("1"), "Mio");
 }
 
+// Agent 1 is being changed here when another station, a process of its own,
+// deletes it.
+class FormChangeDeletedElsewhere : public AgentFormTest {
+protected:
+    void changeWhileDeletedElsewhere() {
+        ASSERT_TRUE(fetchAgent("1"));
+        run(RequestChange);
+        enter(FormCtl::NOMBRE, "Mio");
+        std::string helper = STATION_HELPER, command = "delete", where = dir.path().string(),
+                    nro = "1";
+        char* argv[] = {helper.data(), command.data(), where.data(), nro.data(), nullptr};
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, helper.c_str(), nullptr, nullptr, argv, environ), 0);
+        int status = -1;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        ASSERT_EQ(nameOf("1"), "");
+        press(FormCtl::OK);
+    }
+    void expectAskedToAddItAgain() {
+        ASSERT_EQ(answers->shown().size(), 1u) << boxCaptions(*answers).back();
+        EXPECT_EQ(answers->last().caption, "¿Agregar nuevo registro?");
+        EXPECT_EQ(answers->last().text, "Registro no encontrado, ¿desea agregar una nuevo?");
+        EXPECT_EQ(answers->last().buttons, unsigned(ButtonYes + ButtonNo));
+    }
+};
+
+TEST_F(FormChangeDeletedElsewhere, yes_adds_it_again_with_the_users_values) {
+    answers->answer(ButtonYes);
+    changeWhileDeletedElsewhere();
+    expectAskedToAddItAgain();
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(response, ResponseCompleted);
+    EXPECT_EQ(nameOf("1"), "Mio");
+}
+
+TEST_F(FormChangeDeletedElsewhere, no_closes_the_form_and_it_stays_deleted) {
+    answers->answer(ButtonNo);
+    changeWhileDeletedElsewhere();
+    expectAskedToAddItAgain();
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(response, ResponseCancelled);
+    EXPECT_EQ(nameOf("1"), "");
+}
+
+TEST_F(FormChangeDeletedElsewhere, a_form_that_adds_no_records_says_so_and_closes) {
+    options.insertAction = 0;
+    changeWhileDeletedElsewhere();
+    ASSERT_EQ(answers->shown().size(), 1u);
+    EXPECT_EQ(answers->last().text, "Este registro fue modificado por otra estación.");
+    EXPECT_TRUE(finished);
+    EXPECT_EQ(response, ResponseCancelled);
+}
+
 // Renaming agent 1 to the taken number 2 makes the write fail (User).
 class FormChangeError34 : public AgentFormTest {
 protected:
@@ -308,8 +368,7 @@ TEST_F(FormClose, placement_is_restored_on_open_and_kept_on_release) {
     EXPECT_EQ(calls, opened);
     closeForm();
     EXPECT_TRUE(finished);
-    const std::vector<std::pair<std::string, bool>> both{{"Agt:Ficha", false},
-                                                         {"Agt:Ficha", true}};
+    const std::vector<std::pair<std::string, bool>> both{{"Agt:Ficha", false}, {"Agt:Ficha", true}};
     EXPECT_EQ(calls, both);
     KeepPlacement = nullptr;
     errors.SetProcedureName();
