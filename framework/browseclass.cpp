@@ -14,6 +14,7 @@
 #include "framework/windowmanager.h"
 #include "platform/store/file.h"
 #include "platform/store/tabledesc.h"
+#include "platform/types/cp1252.h"
 #include "platform/ui/control.h"
 #include "platform/ui/popupmenu.h"
 #include "platform/ui/runtime.h"
@@ -90,12 +91,15 @@ int BrowseClass::sortOfCurrentTab() const {
     return sortOfTab_[listed ? static_cast<size_t>(tab - 1) : 0];
 }
 
-// Printable characters and Backspace go to the locator; the action keys and
-// the mouse buttons are taken by the list itself.
+// Printable characters (those a stored key can hold) and Backspace go to the
+// locator; the action keys and the mouse buttons are taken by the list itself.
 void BrowseClass::SetAlerts() {
     ui::Control& list = Window->window().control(ListControlId);
-    for (ui::KeyCode key = 0x20; key <= 0xFF; ++key)
-        list.alert(key);
+    for (unsigned byte = 0x20; byte <= 0xFF; ++byte) {
+        const ui::KeyCode key = cp1252::toCodePoint(static_cast<char>(byte));
+        if (ui::isPrintable(key))
+            list.alert(key);
+    }
     for (ui::KeyCode key : {ui::key::Backspace, ui::key::MouseRight, ui::key::MouseLeft2,
                             ui::key::Insert, ui::key::CtrlEnter, ui::key::Delete})
         list.alert(key);

@@ -3,6 +3,7 @@
 
 #include "framework/browseclass.h"
 #include "framework/windowmanager.h"
+#include "platform/types/cp1252.h"
 #include "platform/ui/control.h"
 #include "platform/ui/window.h"
 
@@ -37,38 +38,43 @@ bool LocatorClass::TakeAccepted(const std::string&) {
 }
 
 std::string LocatorClass::fold(std::string text) const {
-    if (NoCase) {
-        for (char& c : text) {
-            const auto u = static_cast<unsigned char>(c);
-            if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
-                c = static_cast<char>(u - 32);
-        }
-    }
-    return text;
+    return NoCase ? cp1252::toUpper(text) : text;
+}
+
+// The key as a character of the search text: its code page byte, folded.
+std::optional<std::string> LocatorClass::typed(ui::KeyCode key) const {
+    if (!ui::isPrintable(key))
+        return std::nullopt;
+    const std::optional<char> byte = cp1252::fromCodePoint(key);
+    if (!byte)
+        return std::nullopt;
+    return fold(std::string(1, *byte));
 }
 
 void LocatorClass::UpdateWindow() {
     if (!Control || list_ == nullptr)
         return;
     if (ui::Control* c = list_->Window->window().find(Control))
-        c->setText(Shadow);
+        c->setText(cp1252::toUtf8(Shadow));
 }
 
 bool StepLocatorClass::TakeKey(ui::KeyCode key) {
-    if (!ui::isPrintable(key) || key > 0xFF || list_ == nullptr)
+    if (!ui::isPrintable(key) || list_ == nullptr)
         return false;
-    const std::string typed = fold(std::string(1, static_cast<char>(key)));
+    const std::optional<std::string> character = typed(key);
+    if (!character)
+        return true;  // no character of the stored keys: nothing to find
     list_->ScrollOne(ui::EventKind::ScrollDown);
     const std::string selected = fold(list_->SelectedKeyText(Field).substr(0, 1));
-    if (list_->Records() == 0 || selected != typed)
-        list_->Locate(Field, typed);
+    if (list_->Records() == 0 || selected != *character)
+        list_->Locate(Field, *character);
     return true;
 }
 
 bool EntryLocatorClass::TakeAccepted(const std::string& text) {
     if (list_ == nullptr)
         return false;
-    Shadow = fold(text.substr(0, MaxText));
+    Shadow = fold(cp1252::fromUtf8(text).substr(0, MaxText));
     list_->Locate(Field, Shadow);
     return true;
 }
@@ -83,14 +89,17 @@ bool IncrementalLocatorClass::TakeKey(ui::KeyCode key) {
             Shadow = picture->erase(at, Picture::Erase::Backward).text;
         else if (!Shadow.empty())
             Shadow.pop_back();
-    } else if (ui::isPrintable(key) && key <= 0xFF) {
+    } else if (ui::isPrintable(key)) {
         if (picture != nullptr) {
-            const std::optional<Picture::Edit> typed = picture->type(at, key);
-            if (!typed)
+            const std::optional<Picture::Edit> next = picture->type(at, key);
+            if (!next)
                 return true;  // refused by the picture: the list stays
-            Shadow = typed->text;
-        } else if (Shadow.size() < MaxText) {
-            Shadow += fold(std::string(1, static_cast<char>(key)));
+            Shadow = next->text;
+        } else {
+            const std::optional<std::string> character = typed(key);
+            if (!character || Shadow.size() >= MaxText)
+                return true;  // the text stays, and so does the list
+            Shadow += *character;
         }
     } else {
         return false;

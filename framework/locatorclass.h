@@ -1,7 +1,8 @@
 // Locators: find a record of a list by what the user types.
 //
 // One locator per sort order, bound to the sort key's field. Its search text
-// (Shadow, at most 40 characters) is shown in its entry control, if any.
+// (Shadow, at most 40 characters) is kept in Windows-1252, as the key field
+// stores it, and shown in its entry control, if any, as the display's UTF-8.
 //   StepLocatorClass         a character moves one row down; the list stays
 //                            there when that record begins with it, else it
 //                            locates the first record not below it.
@@ -46,7 +47,11 @@ public:
     bool NoCase = false;
 
 protected:
+    // Upper-cased for a no-case key (Windows-1252 bytes in and out).
     std::string fold(std::string text) const;
+    // A printable key as one folded byte of the search text; nullopt for a
+    // character the stored keys cannot hold.
+    std::optional<std::string> typed(ui::KeyCode key) const;
     // The entry's template picture, if it has one.
     const Picture* templatePicture();
     BrowseClass* list_ = nullptr;

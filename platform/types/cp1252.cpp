@@ -18,7 +18,7 @@ constexpr char32_t kRow80[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-char32_t toCodePoint(unsigned char b) {
+char32_t codePointOf(unsigned char b) {
     return b >= 0x80 && b < 0xA0 ? kRow80[b - 0x80] : b;
 }
 
@@ -92,8 +92,17 @@ std::string toUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes)
-        appendUtf8(out, toCodePoint(static_cast<unsigned char>(c)));
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
     return out;
+}
+
+char32_t toCodePoint(char byte) {
+    return codePointOf(static_cast<unsigned char>(byte));
+}
+
+std::optional<char> fromCodePoint(char32_t cp) {
+    const int byte = toByte(cp);
+    return byte < 0 ? std::nullopt : std::optional<char>(static_cast<char>(byte));
 }
 
 size_t utf8Length(std::string_view utf8) {

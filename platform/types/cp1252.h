@@ -4,6 +4,7 @@
 // outside (SQLite, Qt, scripts, tests) speaks UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,13 @@ std::string fromUtf8(std::string_view utf8);
 // Converts Windows-1252 bytes to UTF-8. The five bytes that Windows-1252
 // leaves undefined (81, 8D, 8F, 90, 9D) map to the C1 controls of the same value.
 std::string toUtf8(std::string_view bytes);
+
+// The Unicode character of a Windows-1252 byte.
+char32_t toCodePoint(char byte);
+
+// The Windows-1252 byte of a Unicode character; nullopt when the code page
+// has none (so it could only be stored as '?').
+std::optional<char> fromCodePoint(char32_t cp);
 
 // Number of characters in a UTF-8 text (malformed bytes count one each).
 size_t utf8Length(std::string_view utf8);

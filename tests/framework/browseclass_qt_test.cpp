@@ -1,7 +1,10 @@
 // BrowseClass shown by the Qt backend (offscreen): the page holds the rows the
-// list widget shows, and follows them when the user resizes the window.
+// list widget shows, and follows them when the user resizes the window; the
+// locator's entry shows accented letters typed on the list as typed.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
 #include <cstdio>
@@ -9,6 +12,7 @@
 #include <memory>
 
 #include "framework/browseclass.h"
+#include "framework/locatorclass.h"
 #include "framework/windowmanager.h"
 #include "framework/windowresizeclass.h"
 #include "platform/ui/qt/formview.h"
@@ -29,7 +33,7 @@ extern "C" const char* __lsan_default_suppressions() {
 namespace vorda::test {
 namespace {
 
-enum class Ctl { LIST = 1, CLOSE };
+enum class Ctl { LIST = 1, CLOSE, LOCATOR };
 
 ui::WindowDesc listDesc() {
     using ui::ControlKind;
@@ -47,7 +51,12 @@ ui::WindowDesc listDesc() {
                      {.number = Ctl::CLOSE,
                       .kind = ControlKind::Button,
                       .text = "Salir",
-                      .at = {.x = 4, .y = 100, .width = 40, .height = 14}}}};
+                      .at = {.x = 4, .y = 100, .width = 40, .height = 14}},
+                     {.number = Ctl::LOCATOR,
+                      .kind = ControlKind::Entry,
+                      .picture = "@s20",
+                      .at = {.x = 60, .y = 100, .width = 100, .height = 12},
+                      .flags = ui::control::ReadOnly}}};
 }
 
 // The list procedure: a list manager and the window-resize support.
@@ -64,6 +73,8 @@ public:
         AddItem(Ctl::CLOSE, ResponseCancelled);
         browse_.Init(Ctl::LIST, &agt_.relate, *this);
         browse_.AddSortOrder(nullptr, AGT_BYNOMBRE);
+        locator_.Init(Ctl::LOCATOR, AGT_F::NOMBRE, true);
+        browse_.AddLocator(&locator_);
         browse_.AddField(ui::bindField(agt_.rec.NRO));
         browse_.AddField(ui::bindField(agt_.rec.NOMBRE));
         OpenWindow();
@@ -80,14 +91,13 @@ public:
 private:
     Table<AgtRecord>& agt_;
     BrowseClass& browse_;
+    IncrementalLocatorClass locator_;
     WindowResizeClass resizer_;
 };
 
 class BrowseQtTest : public RelationFixture {
 protected:
-    static void SetUpTestSuite() {
-        vorda::test::startOffscreenApplication("browseclass_qt_test");
-    }
+    static void SetUpTestSuite() { vorda::test::startOffscreenApplication("browseclass_qt_test"); }
     void SetUp() override {
         RelationFixture::SetUp();
         backend = std::make_unique<ui::qt::QtBackend>();
@@ -175,6 +185,34 @@ TEST_F(BrowseQtTest, the_page_holds_the_rows_shown_and_follows_a_resized_window)
     QTest::keyClick(pageList->table(), Qt::Key_PageDown);
     ASSERT_TRUE(pump([this] { return selectedName() != "N0002"; }));
     EXPECT_LE(static_cast<int>(list().rows().size()), pageList->rowsVisible());
+}
+
+// Types `text` into `w` as a keyboard layout with those letters does (the
+// test library's key clicks know ASCII only).
+void typeText(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+TEST_F(BrowseQtTest, the_locator_entry_shows_accented_letters_as_typed) {
+    for (const char* name : {"Olmos", "Oñate", "Ñandú"})
+        addAgent(name, name);
+    open();
+    auto* entry = qobject_cast<QLineEdit*>(backend->form(window->id())->widget(Ctl::LOCATOR));
+    ASSERT_NE(entry, nullptr);
+    typeText(pageList->table(), QStringLiteral("ñ"));
+    ASSERT_TRUE(pump([&] { return !entry->text().isEmpty(); }));
+    EXPECT_EQ(entry->text(), QStringLiteral("Ñ"));
+    EXPECT_EQ(selectedName(), "Ñandú");
+    QTest::keyClick(pageList->table(), Qt::Key_Backspace);
+    typeText(pageList->table(), QStringLiteral("oé"));
+    ASSERT_TRUE(pump([&] { return entry->text().size() == 2; }));
+    EXPECT_EQ(entry->text(), QStringLiteral("OÉ"));
+    EXPECT_EQ(selectedName(), "Oñate");
 }
 
 }  // namespace

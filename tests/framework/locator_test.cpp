@@ -69,6 +69,25 @@ TEST_F(LocatorTest, incremental_locator_appends_upper_cased_keys_and_backspace_r
     EXPECT_EQ(selectedName(), "Sanchez");
 }
 
+// Text accepted in the entry is the display's; the search is in the code
+// page of the stored keys.
+TEST_F(LocatorTest, entry_locator_takes_accented_text) {
+    for (const char* name : {"Perez", "Pérez", "Pinto"})
+        addAgent(name, name);
+    EntryLocatorClass locator;
+    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, true);
+    options.locator = &locator;
+    open();
+    const ui::WindowId id = listWindow()->id();
+    ASSERT_EQ(rt->input().focus(id, ListCtl::LOCATOR), ui::InputResult::Done);
+    settle();
+    ASSERT_EQ(rt->input().type(id, ListCtl::LOCATOR, "pé"), ui::InputResult::Done);
+    ASSERT_EQ(rt->input().focus(id, ListCtl::LIST), ui::InputResult::Done);
+    settle();
+    EXPECT_EQ(entryText(), "PÉ");
+    EXPECT_EQ(selectedName(), "Pérez");
+}
+
 TEST_F(LocatorTest, incremental_locator_on_a_case_sensitive_key_keeps_the_case) {
     addAgent("1/00.00.001", "a");
     addAgent("1/00.00.002", "b");
