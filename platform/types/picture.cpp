@@ -5,6 +5,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "platform/types/cp1252.h"
+
 namespace vorda {
 
 namespace {
@@ -431,7 +433,10 @@ std::optional<FieldValue> Picture::deformatDate(std::string_view text) const {
 bool Picture::accepts(char32_t ch) const {
     switch (kind_) {
         case Kind::Text:
-            return ch >= 0x20 && ch != 0x7F;
+            // Text is stored in Windows-1252: a character without a byte
+            // there (or a control) could only be stored as '?'.
+            return ch >= 0x20 && ch != 0x7F && (ch < 0x80 || ch > 0x9F) &&
+                   cp1252::fromCodePoint(ch).has_value();
         case Kind::Number:
             return isDigit(ch) || ch == '.' || ch == ',' || ch == '-' || ch == '+';
         case Kind::Date:

@@ -27,8 +27,9 @@
 //   stays "5".
 // - The typing model (type, erase, paste) is what every entry uses, so the
 //   Qt entries and the headless player behave the same: a key the picture
-//   cannot take (a letter in a digit position, a full entry) is refused and
-//   leaves the text as it was; pasted text is cut to what fits.
+//   cannot take (a letter in a digit position, a full entry, a character
+//   without a Windows-1252 byte in a text) is refused and leaves the text as
+//   it was; pasted text is cut to what fits.
 #pragma once
 
 #include <cstddef>

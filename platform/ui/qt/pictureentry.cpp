@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
@@ -183,6 +184,18 @@ void PictureEntry::focusInEvent(QFocusEvent* event) {
         if (hasFocus())
             selectAll();
     });
+}
+
+// Composed text is typed character by character like keys; the preedit text
+// is not shown (the widget never edits its own text).
+void PictureEntry::inputMethodEvent(QInputMethodEvent* event) {
+    event->accept();
+    if (isReadOnly())
+        return;
+    for (const char32_t ch : event->commitString().toUcs4()) {
+        if (isPrintable(ch))
+            typeKey(ch);
+    }
 }
 
 // The native menu would edit around the picture: none is offered.

@@ -8,7 +8,8 @@
 // letters exactly as the headless player does. Before a key the widget
 // reports its caret (moved by the arrow keys or the mouse) and removes a
 // selected range through UserInput::edit(); the whole text is selected when
-// the entry gains the focus. Cut and paste go through the picture as well.
+// the entry gains the focus. Cut and paste go through the picture as well, and
+// so does the text an input method composes, character by character.
 // Keys that move between controls (Tab, Enter, Esc, ...) go to the runtime
 // as window keys; a spin also sends Up and Down, from the keyboard or from
 // its two arrow buttons.
@@ -37,6 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     bool typeKey(KeyCode code);

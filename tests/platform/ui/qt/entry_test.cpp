@@ -3,6 +3,8 @@
 // focus and Accepted on Tab.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -107,6 +109,28 @@ TEST_F(EntryTest, PasteGoesThroughThePicture) {
     QApplication::clipboard()->setText(QStringLiteral("12-34x5"));
     entry(NUMBER)->pasteFromClipboard();
     EXPECT_EQ(model(NUMBER).text(), "1/23.45");
+}
+
+// Characters a stored text cannot hold (no Windows-1252 byte) are refused
+// whether typed, composed by an input method or pasted.
+TEST_F(EntryTest, CharactersOutsideTheCodePageAreRefusedTypedComposedOrPasted) {
+    PictureEntry* e = entry(NAME);
+    e->setFocus();
+    for (const QString& typed :
+         {QStringLiteral("a"), QStringLiteral("😀"), QStringLiteral("電"), QStringLiteral("ñ")}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+        QApplication::sendEvent(e, &press);
+    }
+    EXPECT_EQ(model(NAME).text(), "añ");
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("話b"));
+    QApplication::sendEvent(e, &composed);
+    EXPECT_EQ(model(NAME).text(), "añb");
+    EXPECT_EQ(e->text(), QStringLiteral("añb"));
+    QApplication::clipboard()->setText(QStringLiteral("x😀€電"));
+    e->pasteFromClipboard();
+    EXPECT_EQ(model(NAME).text(), "añbx€");
+    EXPECT_EQ(e->text(), QStringLiteral("añbx€"));
 }
 
 TEST_F(EntryTest, TabAcceptsTheEditedEntryAndMovesTheRuntimesFocus) {
