@@ -1,6 +1,10 @@
 // Window placement over Qt windows.
 #include "platform/ui/qt/qtplacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 namespace vorda::ui::qt {
 
 QtPlacement::QtPlacement(QWidget* window) : window_(window) {
@@ -34,12 +38,53 @@ WindowRect QtPlacement::get() const {
 }
 
 void QtPlacement::set(const WindowRect& rect) {
-    normal_ = QRect(rect.x, rect.y, rect.width, rect.height);
+    normal_ = fitted(QRect(rect.x, rect.y, rect.width, rect.height));
     if (window_ == nullptr)
         return;
     if (!normal())
         window_->showNormal();
     window_->setGeometry(normal_);
+}
+
+// Where the window may be: a child form within its frame's client area, a
+// top-level window within the available area of the screen it would be on
+// (its own screen when the rectangle is on none). Empty when unknown.
+QRect QtPlacement::bounds(const QRect& rect) const {
+    if (!window_->isWindow()) {
+        const QWidget* area = window_->parentWidget();
+        return area != nullptr ? area->rect() : QRect();
+    }
+    QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (screen == nullptr)
+        screen = window_->screen();
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+// `rect` shrunk to what the bounds can show (never below the window's minimum
+// size) and moved so that the window, its frame included, lies within them;
+// when it is still larger, its top-left corner is shown.
+QRect QtPlacement::fitted(const QRect& rect) const {
+    const QRect area = bounds(rect);
+    if (window_ == nullptr || area.isEmpty())
+        return rect;
+    const QRect outer = window_->frameGeometry();
+    const QRect inner = window_->geometry();
+    const QMargins frame =
+        window_->isWindow()
+            ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom())
+            : QMargins();
+    const QRect room = area.marginsRemoved(frame);
+    const QSize least = window_->minimumSize().expandedTo(QSize(1, 1));
+    const int width = std::max(std::min(rect.width(), room.width()), least.width());
+    const int height = std::max(std::min(rect.height(), room.height()), least.height());
+    const auto place = [](int at, int size, int first, int room) {
+        return size >= room ? first : std::clamp(at, first, first + room - size);
+    };
+    return {place(rect.x(), width, room.left(), room.width()),
+            place(rect.y(), height, room.top(), room.height()), width, height};
 }
 
 void QtPlacement::maximize(bool on) {

@@ -5,6 +5,11 @@
 // get() is the normal geometry: for a maximized or minimised child window,
 // the geometry it had when last seen normal through this object (or when
 // the object was made).
+//
+// set() never trusts the rectangle it is given (it comes from a settings
+// file a user or a crash may have left anything in): the window is kept
+// within the screen, or a child window within its frame, and no larger than
+// they are, so that it always opens visible and of a size that can be drawn.
 #pragma once
 
 #include <QPointer>
@@ -28,6 +33,8 @@ public:
 
 private:
     bool normal() const;
+    QRect bounds(const QRect& rect) const;
+    QRect fitted(const QRect& rect) const;
 
     QPointer<QWidget> window_;
     mutable QRect normal_;
