@@ -15,6 +15,9 @@ namespace vorda::ui {
 
 namespace {
 
+// Editors may begin a UTF-8 file with it; it is no part of the first line.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::string trimmedRight(std::string_view s) {
     while (!s.empty() && s.back() == ' ')
         s.remove_suffix(1);
@@ -140,8 +143,19 @@ int ScriptPlayer::run(std::istream& script) {
         return fail(0, *o);
     int number = 0;
     std::string line;
-    while (std::getline(script, line)) {
+    for (;;) {
+        const ScriptRead read = readScriptLine(script, line);
+        if (read == ScriptRead::End)
+            break;
         ++number;
+        if (read == ScriptRead::Unreadable)
+            return fail(number, "cannot read the script");
+        if (read == ScriptRead::TooLong)
+            return fail(number, "line longer than 1 MB");
+        if (number == 1 && line.starts_with(kByteOrderMark))
+            line.erase(0, kByteOrderMark.size());
+        if (const std::optional<std::string> fault = scriptLineFault(line))
+            return fail(number, *fault);
         const std::optional<Words> words = splitScriptLine(line);
         if (!words)
             return fail(number, "quoted text not closed");

@@ -54,6 +54,9 @@
 // `show windows` lists the windows the user sees (a hidden window is left out).
 // A message box must be answered by the next command line, a popup menu
 // by the next `popup` line.
+// A script is UTF-8 (a byte-order mark at its start is skipped). A line that
+// is not, that holds a NUL or is longer than 1 MB, and a script that cannot
+// be read, stop the replay with an ERROR line like a line that cannot run.
 #pragma once
 
 #include <istream>

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "platform/types/fixedtext.h"
@@ -440,6 +442,52 @@ TEST_F(ScriptPlayerTest, ErrorLinesNameTheLineThatCouldNotRun) {
         EXPECT_EQ(play(c.script), c.transcript) << c.script;
         EXPECT_EQ(status, 1) << c.script;
     }
+}
+
+// What a script file may hold that no script should: each stops the replay
+// with an ERROR line and status 1, and nothing of the line is run.
+TEST_F(ScriptPlayerTest, MalformedInputIsRefusedNotGuessedAt) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string script;
+        const char* transcript;
+    };
+    const Case cases[] = {
+        {"start FICHA\ntype ?T:NAME \"a\xE9"
+         "bcdef\"\nshow ?T:NAME\n",
+         "ERROR 2: invalid UTF-8\n"},
+        {"start FICHA\ntype ?T:NAME \"a\xF0\x9F\"\n", "ERROR 2: invalid UTF-8\n"},
+        {"start FICHA\ntype ?T:NAME \"ab\0cd\"\nshow ?T:NAME\n"s, "ERROR 2: NUL character\n"},
+        {"show windows\n"s + std::string((1 << 20) + 1, 'x') + "\nshow windows\n",
+         "WINDOW \"\"\nWINDOW \"VORDA\"\nERROR 2: line longer than 1 MB\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(play(c.script), c.transcript) << c.script.substr(0, 60);
+        EXPECT_EQ(status, 1) << c.script.substr(0, 60);
+    }
+}
+
+TEST_F(ScriptPlayerTest, AByteOrderMarkAtTheStartIsSkipped) {
+    EXPECT_EQ(play("\xEF\xBB\xBFshow window\n"), "WINDOW \"\"\n");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(play("show window\n\xEF\xBB\xBFshow window\n"),
+              "WINDOW \"\"\nERROR 2: unknown command\n");
+}
+
+// Files that are no scripts: a device that never ends a line is read no
+// further than a line's limit; a directory cannot be read.
+TEST_F(ScriptPlayerTest, AFileThatIsNoScriptEndsWithAnErrorLine) {
+    const Registry r = program.registry();
+    std::ostringstream out;
+    std::ifstream zeros("/dev/zero", std::ios::binary);
+    ASSERT_TRUE(zeros.is_open());
+    EXPECT_EQ(runScript(zeros, out, r), 1);
+    EXPECT_EQ(out.str(), "ERROR 1: line longer than 1 MB\n");
+
+    std::ostringstream listing;
+    std::ifstream directory(std::filesystem::temp_directory_path());
+    EXPECT_EQ(runScript(directory, listing, r), 1);
+    EXPECT_EQ(listing.str(), "ERROR 1: cannot read the script\n");
 }
 
 TEST_F(ScriptPlayerTest, InputToAWindowBelowAModalOneIsRefused) {
