@@ -5,6 +5,7 @@
 #include "app/acercade.h"
 #include "app/appglobals.h"
 #include "app/childthreads.h"
+#include "declarations/ddjj.h"
 #include "framework/errorclass.h"
 #include "framework/requestglobals.h"
 #include "framework/toolbarclass.h"
@@ -17,9 +18,9 @@ namespace vorda {
 
 namespace {
 
-// Menu items that start a procedure on a new thread. The declaration list
-// and the file reorganisation are not part of the program yet: their items
-// do nothing visible.
+// Menu items that start a procedure on a new thread. The file
+// reorganisation is not part of the program yet: its item does nothing
+// visible.
 struct MenuProcedure {
     MainCtl item;
     void (*procedure)();
@@ -29,7 +30,7 @@ struct MenuProcedure {
 constexpr MenuProcedure menuProcedures[] = {
     {.item = MainCtl::ReorganizarArchivos, .procedure = nullptr, .stackBytes = SmallStack},
     {.item = MainCtl::Agentes, .procedure = &AGENTES, .stackBytes = BrowseStack},
-    {.item = MainCtl::Declaraciones, .procedure = nullptr, .stackBytes = BrowseStack},
+    {.item = MainCtl::Declaraciones, .procedure = &DDJJ, .stackBytes = BrowseStack},
     {.item = MainCtl::AcercaDe, .procedure = &ACERCADE, .stackBytes = SmallStack},
 };
 

@@ -7,8 +7,16 @@
 #include "app/acercade.h"
 #include "app/childthreads.h"
 #include "app/main_frame.h"
+#include "data/anexoii.h"
+#include "data/anexoiii.h"
+#include "data/ddjj.h"
 #include "data/dictionary.h"
 #include "data/globals.h"
+#include "declarations/anexo_i_ficha.h"
+#include "declarations/anexo_ii_ficha.h"
+#include "declarations/anexo_iii_ficha.h"
+#include "declarations/ddjj.h"
+#include "declarations/ddjj_ficha.h"
 #include "framework/requestglobals.h"
 #include "platform/types/threaddata.h"
 #include "reports/imprimir_anexos.h"
@@ -46,6 +54,56 @@ std::function<void()> asFromScriptCaller(std::function<void()> procedure) {
     };
 }
 
+// A script stands in for the declaration list: for a change or a delete the
+// declaration is the one whose key the buffer holds (the last one saved or
+// shown in the run).
+void ddjjFichaAsFromList() {
+    if (Relate::DDJJ->Open() != Benign) {
+        DDJJ_FICHA();
+        return;
+    }
+    if (GlobalRequest == RequestChange || GlobalRequest == RequestDelete)
+        Access::DDJJ->TryFetch(Ddjj::DDJJ);
+    DDJJ_FICHA();
+    Relate::DDJJ->Close();
+}
+
+// A script stands in for the declaration form's inner list: a new line
+// belongs to the declaration the DDJJ buffer holds, a line to change or
+// delete is the first one of it.
+template <class Record>
+void annexFormAsFromList(RelationManager* relate, Record& line, void (*form)()) {
+    if (relate->Open() != Benign) {
+        form();
+        return;
+    }
+    line.clear();
+    line.AGENTE_PERIODO = DDJ.AGENTE_PERIODO;
+    if (GlobalRequest != RequestInsert)
+        relate->Me->TryFetch(1);
+    form();
+    relate->Close();
+}
+
+void anexoIIFichaAsFromList() {
+    annexFormAsFromList(Relate::ANEXOII, A2, &ANEXO_II_FICHA);
+}
+
+void anexoIIIFichaAsFromList() {
+    annexFormAsFromList(Relate::ANEXOIII, A3, &ANEXO_III_FICHA);
+}
+
+// Annex I belongs to the declaration the DDJJ buffer holds.
+void anexoIFichaAsFromForm() {
+    AGENTE_PERIODO = DDJ.AGENTE_PERIODO;
+    if (Relate::ANEXOI->Open() != Benign) {
+        ANEXO_I_FICHA();
+        return;
+    }
+    ANEXO_I_FICHA();
+    Relate::ANEXOI->Close();
+}
+
 struct NamedProcedure {
     const char* name;
     void (*procedure)();
@@ -56,6 +114,11 @@ constexpr NamedProcedure namedProcedures[] = {
     {.name = "AGENTES", .procedure = &AGENTES, .stackBytes = BrowseStack},
     {.name = "AGENTES:ELEGIR", .procedure = &AGENTES_ELEGIR, .stackBytes = BrowseStack},
     {.name = "AGENTES:FICHA", .procedure = &agentesFichaAsFromList, .stackBytes = BrowseStack},
+    {.name = "DDJJ", .procedure = &DDJJ, .stackBytes = BrowseStack},
+    {.name = "DDJJ:FICHA", .procedure = &ddjjFichaAsFromList, .stackBytes = BrowseStack},
+    {.name = "ANEXO_I:FICHA", .procedure = &anexoIFichaAsFromForm, .stackBytes = BrowseStack},
+    {.name = "ANEXO_II:FICHA", .procedure = &anexoIIFichaAsFromList, .stackBytes = BrowseStack},
+    {.name = "ANEXO_III:FICHA", .procedure = &anexoIIIFichaAsFromList, .stackBytes = BrowseStack},
     {.name = "ACERCADE", .procedure = &ACERCADE, .stackBytes = SmallStack},
     // The reports of the declaration in AGENTE_PERIODO (`set AGENTE_PERIODO`).
     {.name = "IMPRIMIR_DDJJ", .procedure = &IMPRIMIR_DDJJ, .stackBytes = BrowseStack},

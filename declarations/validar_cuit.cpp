@@ -17,14 +17,15 @@ struct Weight {
     size_t position;
     int weight;
 };
-constexpr std::array<Weight, 10> kWeights{{{1, 5}, {2, 4}, {4, 3}, {5, 2}, {6, 7},
-                                           {7, 6}, {8, 5}, {9, 4}, {10, 3}, {11, 2}}};
+constexpr std::array<Weight, 10> kWeights{
+    {{1, 5}, {2, 4}, {4, 3}, {5, 2}, {6, 7}, {7, 6}, {8, 5}, {9, 4}, {10, 3}, {11, 2}}};
 
-constexpr std::array<std::string_view, 8> kPrefixes{"20", "23", "24", "27", "30",
-                                                    "33", "34", "  "};
+constexpr std::array<std::string_view, 8> kPrefixes{"20", "23", "24", "27", "30", "33", "34", "  "};
 
 // A character read as a number: a digit is its value, anything else 0.
-int digitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+int digitValue(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
 
 // Zero when the text has no digit other than 0 (blank, or all zeros).
 bool readsAsZero(std::string_view cuit) {
@@ -45,9 +46,11 @@ std::string longForm(std::string_view cuit) {
 
 int expectedCheckDigit(const std::string& cuitLargo) {
     int sum = 0;
-    for (const Weight& w : kWeights) sum += digitValue(cuitLargo[w.position - 1]) * w.weight;
+    for (const Weight& w : kWeights)
+        sum += digitValue(cuitLargo[w.position - 1]) * w.weight;
     const int resto = sum % 11;
-    if (resto == 0) return 0;
+    if (resto == 0)
+        return 0;
     return resto == 1 ? 9 : 11 - resto;
 }
 
@@ -61,14 +64,17 @@ bool prefixIsKnown(const std::string& cuitLargo) {
 }  // namespace
 
 bool cuitIsAcceptable(std::string_view CUIT) {
-    if (readsAsZero(CUIT)) return true;
+    if (readsAsZero(CUIT))
+        return true;
     const std::string cuitLargo = longForm(CUIT);
-    if (digitValue(cuitLargo[12]) != expectedCheckDigit(cuitLargo)) return false;
+    if (digitValue(cuitLargo[12]) != expectedCheckDigit(cuitLargo))
+        return false;
     return prefixIsKnown(cuitLargo);
 }
 
 uint8_t VALIDAR_CUIT(std::string_view CUIT) {
-    if (cuitIsAcceptable(CUIT)) return 1;
+    if (cuitIsAcceptable(CUIT))
+        return 1;
     ui::message({.text = std::string(kInvalidCuit),
                  .caption = "",
                  .icon = ui::Icon::Question,

@@ -1,0 +1,76 @@
+#include "declarations/recordform.h"
+
+#include "framework/errorclass.h"
+#include "framework/relationmanager.h"
+#include "framework/requestglobals.h"
+#include "framework/toolbarupdateclass.h"
+#include "platform/ui/runtime.h"
+#include "platform/ui/window.h"
+
+namespace vorda {
+
+Level RecordForm::beginInit() {
+    Request = GlobalRequest;
+    const Level level = WindowManager::Init();
+    if (level != Benign)
+        return level;
+    Errors = &GlobalErrors();
+    AddItem(toolbar_);
+    GlobalRequest = 0;
+    GlobalResponse = 0;
+    return Benign;
+}
+
+void RecordForm::openTable(RelationManager& table) {
+    if (table.Open() == Benign)
+        opened_.push_back(&table);
+}
+
+void RecordForm::finishInit() {
+    OpenWindow();
+    resizer_.Init(window(), WindowResizeClass::AppSpread);
+    AddItem(resizer_);
+    if (ToolbarUpdateClass* target = FormTarget())
+        target->Help = true;
+    SetAlerts();
+}
+
+Level RecordForm::refuse(ui::ControlId control) {
+    window().select(control);
+    return Notify;
+}
+
+const char* RecordForm::captionFor(int request) const {
+    switch (request) {
+        case RequestInsert:
+            return captions_.insert;
+        case RequestChange:
+            return captions_.change;
+        case RequestDelete:
+            return captions_.remove;
+        default:
+            return "";
+    }
+}
+
+Level RecordForm::Ask() {
+    window().setCaption(captionFor(Request));
+    return WindowManager::Ask();
+}
+
+Level RecordForm::Kill() {
+    const Level level = WindowManager::Kill();
+    for (auto it = opened_.rbegin(); it != opened_.rend(); ++it)
+        (*it)->Close();
+    opened_.clear();
+    return level;
+}
+
+Level RecordForm::TakeAccepted() {
+    const Level level = WindowManager::TakeAccepted();
+    if (level == Benign && CurrentEvent().control == help_)
+        ui::Runtime::current().backend().standardAction(ui::StandardAction::HelpContents);
+    return level;
+}
+
+}  // namespace vorda
