@@ -276,12 +276,18 @@ void AgentesList::addControls() {
     browse_.HideSelect = true;
 }
 
+// A selection's chosen agent stays in the record for the caller, also when
+// closing the table gives the caller back the record it had before.
 Level AgentesList::Kill() {
     browse_.Kill();
     const Level level = WindowManager::Kill();
+    const bool chosen = browse_.SelectingFlag && Response == ResponseCompleted;
+    const Agentes choice = AGE;
     if (openedHere_)
         Relate::AGENTES->Close();
     openedHere_ = false;
+    if (chosen)
+        AGE = choice;
     return level;
 }
 

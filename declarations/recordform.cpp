@@ -1,6 +1,9 @@
 #include "declarations/recordform.h"
 
+#include <string>
+
 #include "framework/errorclass.h"
+#include "framework/filemanager.h"
 #include "framework/relationmanager.h"
 #include "framework/requestglobals.h"
 #include "framework/toolbarupdateclass.h"
@@ -58,11 +61,19 @@ Level RecordForm::Ask() {
     return WindowManager::Ask();
 }
 
+// Closing the tables gives a calling procedure its own position back; the
+// record this form stored stays the table's current record (and the
+// buffer's), where the calling list looks for it.
 Level RecordForm::Kill() {
+    const bool stored = Primary != nullptr && Response == ResponseCompleted &&
+                        (Request == RequestInsert || Request == RequestChange);
+    const std::string position = stored ? Primary->Me->Position() : std::string();
     const Level level = WindowManager::Kill();
     for (auto it = opened_.rbegin(); it != opened_.rend(); ++it)
         (*it)->Close();
     opened_.clear();
+    if (!position.empty() && Primary->Me->GetOpenCount() > 0)
+        Primary->Me->TryReget(position);
     return level;
 }
 

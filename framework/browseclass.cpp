@@ -541,7 +541,7 @@ bool BrowseClass::ResetFromAsk(uint8_t& request, uint8_t response) {
     if (response == ResponseCompleted && request == RequestDelete)
         ResetQueue();  // the deleted row's place: the next record takes it
     else if (response == ResponseCompleted)
-        fillFrom({}, Me().Position(), true);
+        fillOnFormRecord();
     else
         ResetQueue();
     const int vcr = std::exchange(VCRRequest, 0);
@@ -559,6 +559,23 @@ bool BrowseClass::ResetFromAsk(uint8_t& request, uint8_t response) {
                                ? ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition
                                : std::string();
     return !to.empty() && to != from;  // at the view's end the form is not reopened
+}
+
+// The page is filled at the record the form left (the table's current
+// record): among records of equal key values it is found by its own place in
+// the sort's key, not only by the values, so a line added to a long run of
+// equal keys is shown. Without a key position the page starts at the key
+// values in the buffer.
+void BrowseClass::fillOnFormRecord() {
+    const std::string file = Me().Position();
+    const int key = GetSort() > 0 ? currentExtra()->key : 0;
+    const std::string at = key > 0 ? Me().File->position(key) : std::string();
+    if (!at.empty()) {
+        fillFrom(at, file, false, at);
+        if (findRow({}, file) != 0)
+            return;
+    }
+    fillFrom({}, file, true);
 }
 
 BrowseTarget::Buttons BrowseClass::ListButtons() const {

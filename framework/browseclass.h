@@ -167,6 +167,7 @@ private:
     int sortOfCurrentTab() const;
     bool deferFill();
     void refillOnSelected();
+    void fillOnFormRecord();
     bool followPageRows();
     void resizePage();
     void press(ui::ControlId button);

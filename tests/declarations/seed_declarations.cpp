@@ -11,6 +11,8 @@
 //                                   rate 1.20, order numbers 1..COUNT
 //   annexIII AGENT YEAR MONTH PRESENTATION COUNT
 //                                   COUNT lines, value 1000.00 x order
+//   annexI AGENT YEAR MONTH PRESENTATION AMOUNT
+//                                   the Annex I record, AMOUNT for Cabal
 //
 // Every record goes through the table managers, so it passes the tables'
 // rules. Exit status 0 on success, 1 when a command fails, 2 on wrong usage.
@@ -22,6 +24,7 @@
 #include <vector>
 
 #include "data/agentes.h"
+#include "data/anexoi.h"
 #include "data/anexoii.h"
 #include "data/anexoiii.h"
 #include "data/ddjj.h"
@@ -106,6 +109,13 @@ bool addAnnexIII(const Words& w) {
     return true;
 }
 
+bool addAnnexI(const Words& w) {
+    A1.clear();
+    setKey(A1.AGENTE_PERIODO, w);
+    A1.TARJETA_1 = Decimal::parse(w[5]).value_or(Decimal{});
+    return Access::ANEXOI->Insert() == Benign;
+}
+
 bool run(const Words& w, const std::filesystem::path& folder) {
     if (w[0] == "rates" && w.size() == 2)
         return buildRates(folder / w[1]);
@@ -117,6 +127,8 @@ bool run(const Words& w, const std::filesystem::path& folder) {
         return addAnnexII(w);
     if (w[0] == "annexIII" && w.size() == 6)
         return addAnnexIII(w);
+    if (w[0] == "annexI" && w.size() == 6)
+        return addAnnexI(w);
     std::cerr << "unknown command: " << w[0] << "\n";
     return false;
 }

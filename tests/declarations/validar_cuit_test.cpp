@@ -55,7 +55,8 @@ TEST_F(ValidarCuit, unknown_prefix_is_refused_even_with_right_check_digit) {
         std::string digits = std::string(ok) + "12345678";
         int sum = 0;
         const int weights[] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
-        for (int i = 0; i < 10; ++i) sum += (digits[i] - '0') * weights[i];
+        for (int i = 0; i < 10; ++i)
+            sum += (digits[i] - '0') * weights[i];
         const int resto = sum % 11;
         const int check = resto == 0 ? 0 : (resto == 1 ? 9 : 11 - resto);
         EXPECT_TRUE(cuitIsAcceptable(digits + char('0' + check))) << digits;

@@ -15,7 +15,10 @@ show windows
 menu "&Tablas" "Agentes"
 show windows
 close
-# Menu items without a procedure yet do nothing visible.
+# "Declaraciones Juradas" opens the list of declarations the same way.
 menu "&Tablas" "Declaraciones Juradas"
+show windows
+close
+# Menu items without a procedure yet do nothing visible.
 menu "&Archivo" "&Reorganizar Archivos"
 show windows
