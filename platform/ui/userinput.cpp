@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
@@ -30,6 +31,30 @@ std::u32string codePoints(std::string_view s) {
         i += j;
     }
     return out;
+}
+
+std::string encodeUtf8(char32_t cp) {
+    std::string out;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+// ASCII letters lowered; a radio's label is compared without regard to case.
+std::string lowered(std::string text) {
+    for (char& ch : text) {
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    return text;
 }
 
 const Picture& plainEntry() {
@@ -127,6 +152,10 @@ InputResult UserInput::key(WindowId window, ControlId control, KeyCode key) {
 }
 
 InputResult UserInput::defaultKey(Window& w, Control& c, KeyCode key) {
+    if (c.kind() == ControlKind::Radio) {
+        Control* option = w.find(c.desc().parent);
+        return option != nullptr ? defaultKey(w, *option, key) : InputResult::Done;
+    }
     switch (key) {
         case key::Tab:
         case key::ShiftTab:
@@ -153,9 +182,43 @@ InputResult UserInput::defaultKey(Window& w, Control& c, KeyCode key) {
         case ControlKind::Entry:
         case ControlKind::DropList:
             return editKey(w, c, key);
+        case ControlKind::Option:
+            return optionKey(w, c, key);
         default:
             return InputResult::Done;
     }
+}
+
+// In an option group the arrow keys step through its usable radios in their
+// order (wrapping around) and a character chooses the radio labelled with
+// it; each choice is stored and accepted like a click on the radio.
+InputResult UserInput::optionKey(Window& w, Control& option, KeyCode key) {
+    std::vector<const Control*> radios;
+    for (const auto& c : w.controls()) {
+        if (c->kind() == ControlKind::Radio && c->desc().parent == option.number() &&
+            w.usable(c->number()))
+            radios.push_back(c.get());
+    }
+    if (radios.empty())
+        return InputResult::Done;
+    const bool back = key == key::Up;
+    if (back || key == key::Down) {
+        const auto current = std::find_if(radios.begin(), radios.end(), [&](const Control* r) {
+            return r->desc().value == option.text();
+        });
+        const auto n = static_cast<std::ptrdiff_t>(radios.size());
+        std::ptrdiff_t i = current == radios.end() ? (back ? 0 : -1) : current - radios.begin();
+        i = ((back ? i - 1 : i + 1) % n + n) % n;
+        return chooseRadio(w, option, radios[size_t(i)]->desc().value);
+    }
+    if (!isPrintable(key))
+        return InputResult::Done;
+    const std::string typed = lowered(encodeUtf8(key));
+    for (const Control* r : radios) {
+        if (lowered(withoutMnemonic(r->text())) == typed)
+            return chooseRadio(w, option, r->desc().value);
+    }
+    return refused();
 }
 
 InputResult UserInput::enterKey(Window& w, Control& c) {

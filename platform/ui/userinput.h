@@ -21,6 +21,9 @@
 //                     through the control's picture (a refused key beeps);
 //                     also on a drop-down list that is not read-only
 //   spin Up/Down      one step within the range, NewSelection
+//   option keys       arrows: the previous/next radio (wrapping); a character:
+//                     the radio labelled with it (a key addressed to a radio
+//                     goes to its option group)
 //   button click      press
 #pragma once
 
@@ -87,6 +90,7 @@ private:
     InputResult listKey(Window& w, Control& c, KeyCode key);
     InputResult editKey(Window& w, Control& c, KeyCode key);
     InputResult spinStep(Window& w, Control& c, int step);
+    InputResult optionKey(Window& w, Control& option, KeyCode key);
     InputResult chooseRadio(Window& w, Control& option, std::string_view value);
     InputResult chooseTab(Window& w, Control& sheet, std::string_view text);
     InputResult chooseRow(Window& w, Control& list, std::string_view number);

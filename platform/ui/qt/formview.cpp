@@ -333,6 +333,8 @@ void FormView::changed(const Window& window, ControlId control, Change what) {
     switch (what) {
         case Change::Text:
             syncText(*c);
+            if (c->kind() == ControlKind::Option && window.focus() == control)
+                applyFocus(window);
             break;
         case Change::State:
             syncState(window, *c);
@@ -507,7 +509,18 @@ void FormView::applyFocus(const Window& window) {
     const Syncing guard(syncing_);
     if (auto* l = qobject_cast<PageList*>(w))
         w = l->table();
+    if (QAbstractButton* radio = focusRadio(window.focus()))
+        w = radio;
     w->setFocus(Qt::OtherFocusReason);
+}
+
+// An option group shows its focus on the chosen radio, or on its first one.
+QAbstractButton* FormView::focusRadio(ControlId option) const {
+    const auto it = options_.find(option.value());
+    if (it == options_.end() || it->second->buttons().isEmpty())
+        return nullptr;
+    QAbstractButton* checked = it->second->checkedButton();
+    return checked != nullptr ? checked : it->second->buttons().front();
 }
 
 void FormView::setBlocked(bool blocked) {
@@ -543,10 +556,12 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// A click into an entry moves the runtime's focus there; a refused move
-// gives the Qt focus back to the runtime's control.
+// A click into an entry, or a prompt's Alt+letter, moves the runtime's focus
+// there; a refused move gives the Qt focus back to the runtime's control.
 bool FormView::focusIn(ControlId control, const QFocusEvent& event) {
-    if (syncing_ || event.reason() != Qt::MouseFocusReason || input() == nullptr)
+    const bool byUser =
+        event.reason() == Qt::MouseFocusReason || event.reason() == Qt::ShortcutFocusReason;
+    if (syncing_ || !byUser || input() == nullptr)
         return false;
     Window* w = Runtime::instance()->find(window_);
     if (w == nullptr || w->focus() == control)

@@ -12,7 +12,8 @@
 // below the controls drawn over them.
 //
 // Focus: the runtime's focused control gets the Qt focus while the window is
-// the active one. Only entries take the focus by a click, which is reported
+// the active one (an option group's on its chosen radio). Only entries take
+// the focus by a click or by their prompt's Alt+letter, which is reported
 // with UserInput::focus(); buttons, radios and lists move the focus through
 // the runtime when pressed or chosen, so a refused control keeps the focus.
 #pragma once
@@ -25,6 +26,7 @@
 #include "platform/ui/backend.h"
 #include "platform/ui/qt/dialogunits.h"
 
+class QAbstractButton;
 class QButtonGroup;
 class QTabWidget;
 
@@ -101,6 +103,7 @@ private:
     bool shown(const Window& window, const Control& c) const;
     bool enabledWithParents(const Window& window, const Control& c) const;
     bool isActive() const;
+    QAbstractButton* focusRadio(ControlId option) const;
 
     bool focusIn(ControlId control, const QFocusEvent& event);
     bool keyPress(ControlId control, const QKeyEvent& event);
