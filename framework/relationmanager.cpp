@@ -463,13 +463,20 @@ int RelationManager::firstFreeComponent(const Relation& relation) const {
 
 Level RelationManager::seekDependent(const Relation& relation, const LinkValues& values) {
     const int key = relation.relatedKey;
-    const bool noCase = Me->File->desc().keys.at(static_cast<size_t>(key - 1)).noCase;
     storeLinks(relation, values);
     const int firstFree = firstFreeComponent(relation);
     if (firstFree <= Me->GetComponents(key))
         Me->ClearKey(key, firstFree);
     storeLinks(relation, values);  // a partly covered component keeps the linking part
     Me->SetKey(key);
+    return nextDependent(relation, values);
+}
+
+// The next record of the current key sequence that refers to `values`:
+// Benign, Notify past the last one, Fatal on a read error.
+Level RelationManager::nextDependent(const Relation& relation, const LinkValues& values) {
+    const bool noCase =
+        Me->File->desc().keys.at(static_cast<size_t>(relation.relatedKey - 1)).noCase;
     for (;;) {
         const Level read = Me->TryNext();
         if (read == Notify)
@@ -559,6 +566,65 @@ Level RelationManager::eraseCurrent(Logout& logout, const std::string& position)
     return Benign;
 }
 
+// A cascade over records without dependents of their own is one pass along
+// the key: each record is erased as it is read, and the sequence goes on
+// after it.
+Level RelationManager::eraseDependents(Logout& logout, const Relation& relation,
+                                       const LinkValues& values) {
+    if (linksWholeKey(relation))
+        return eraseByKey(logout, relation, values);
+    Level found = seekDependent(relation, values);
+    while (found == Benign) {
+        if (eraseRead(logout) != Benign)
+            return Notify;
+        found = nextDependent(relation, values);
+    }
+    if (found == Notify)
+        return Benign;
+    logout.fail(Me, 1);
+    return Fatal;
+}
+
+// The linking fields are the whole key, compared as stored: the records
+// referring to the parent are exactly those with the parent's key values.
+bool RelationManager::linksWholeKey(const Relation& relation) const {
+    const int key = relation.relatedKey;
+    return !Me->File->desc().keys.at(static_cast<size_t>(key - 1)).noCase &&
+           firstFreeComponent(relation) > Me->GetComponents(key);
+}
+
+// Every record with the parent's key values goes in one statement.
+Level RelationManager::eraseByKey(Logout& logout, const Relation& relation,
+                                  const LinkValues& values) {
+    if (Me->UseFile() != Benign) {
+        logout.fail(Me, 1);
+        return Fatal;
+    }
+    storeLinks(relation, values);
+    int64_t erased = 0;
+    if (Me->File->eraseEqual(relation.relatedKey, erased) != store::Ok) {
+        logout.fail(Me, 11);
+        return Notify;
+    }
+    return Benign;
+}
+
+// A record without dependents is still the table's current record when it
+// is deleted: nothing has read this table since it was found.
+Level RelationManager::eraseRead(Logout& logout) {
+    if (Me->File->erase() != store::Ok) {
+        logout.fail(Me, 11);
+        return Notify;
+    }
+    return Benign;
+}
+
+bool RelationManager::hasDependents() const {
+    return std::any_of(relations_.begin(), relations_.end(), [](const Relation& r) {
+        return r.deleteMode != RINone && r.relatedKey != 0;
+    });
+}
+
 Level RelationManager::DeleteSecondary(Logout& logout, const Relation& relation,
                                        RelationManager& parent) {
     checkInit();
@@ -567,6 +633,8 @@ Level RelationManager::DeleteSecondary(Logout& logout, const Relation& relation,
     const LinkValues values = parent.linkValues(relation);
     if (relation.deleteMode == RIClear && clearedLinks(relation, values))
         return Benign;
+    if (relation.deleteMode == RICascade && !hasDependents())
+        return eraseDependents(logout, relation, values);
     for (;;) {
         const Level found = seekDependent(relation, values);
         if (found == Notify)
@@ -589,6 +657,8 @@ Level RelationManager::deleteOne(Logout& logout, const Relation& relation) {
         case RIClear:
             return clearDependent(logout, relation);
         case RICascade: {
+            if (!hasDependents())
+                return eraseRead(logout);
             const std::string position = Me->Position();
             const Level level = deleteDependents(logout);
             return level != Benign ? level : eraseCurrent(logout, position);

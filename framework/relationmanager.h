@@ -178,6 +178,12 @@ private:
     Level deleteDependents(Logout& logout);
     Level deleteOne(Logout& logout, const Relation& relation);
     Level eraseCurrent(Logout& logout, const std::string& position);
+    Level eraseRead(Logout& logout);
+    bool linksWholeKey(const Relation& relation) const;
+    Level eraseByKey(Logout& logout, const Relation& relation, const LinkValues& values);
+    Level eraseDependents(Logout& logout, const Relation& relation, const LinkValues& values);
+    Level nextDependent(const Relation& relation, const LinkValues& values);
+    bool hasDependents() const;
     Level clearDependent(Logout& logout, const Relation& relation);
     Level updateRecord(Logout& logout, const std::vector<LinkValues>& oldValues,
                        ChangedElsewhere changed);

@@ -126,6 +126,11 @@ public:
     virtual int add() = 0;    // DuplicateKey when a unique key is taken
     virtual int put() = 0;    // ChangedByOther, DuplicateKey, RecordNotFound (no current)
     virtual int erase() = 0;  // RecordNotFound (no current)
+    // Deletes every record whose values of key `key` equal those now in the
+    // buffer, and sets `erased` to their number. One statement: inside a
+    // transaction, all of them go or none. A driver without it answers
+    // FileSystemError and deletes nothing.
+    virtual int eraseEqual(int key, int64_t& erased);
 
     virtual int64_t records() = 0;    // -1 when unknown
     virtual int64_t bytes() = 0;      // size of the file in bytes

@@ -32,7 +32,8 @@ KeyedTable::KeyedTable(const TableDesc& desc, void* buffer, std::shared_ptr<Conn
       name_(desc.fileName),
       fixedConnection_(std::move(connection)),
       sequence_(std::make_unique<TableCursor>(*this)),
-      get_(static_cast<size_t>(layout_.keyCount())) {}
+      get_(static_cast<size_t>(layout_.keyCount())),
+      eraseEqual_(static_cast<size_t>(layout_.keyCount())) {}
 
 KeyedTable::~KeyedTable() {
     close();
@@ -157,6 +158,8 @@ void KeyedTable::detach() {
     for (Statement* st : {&insert_, &insertWithId_, &update_, &erase_, &byId_, &count_})
         st->finalize();
     for (Statement& st : get_)
+        st.finalize();
+    for (Statement& st : eraseEqual_)
         st.finalize();
     if (connection_ && !schema_.empty())
         connection_->release(schema_, std::move(lock_));
@@ -431,6 +434,43 @@ int KeyedTable::erase() {
         return failSqlite(rc);
     if (changed == 0)
         return DriverError::fail(ChangedByOther);
+    connection_->noteWrite();
+    current_ = {};
+    return Ok;
+}
+
+std::string KeyedTable::keyEquals(int key) const {
+    const KeyLayout& k = layout_.key(key);
+    std::string where;
+    for (size_t i = 0; i < k.terms.size(); ++i) {
+        where += (i ? " AND " : " WHERE ") + layout_.expression(k.terms[i]) + " = ?" +
+                 std::to_string(i + 1);
+    }
+    return where;
+}
+
+int KeyedTable::eraseEqual(int key, int64_t& erased) {
+    erased = 0;
+    if (int code = requireOpen(); code != Ok)
+        return code;
+    if (int code = requireWritable(); code != Ok)
+        return code;
+    if (key < 1 || key > layout_.keyCount())
+        return keyNumber(-1);
+    Statement& st = eraseEqual_[static_cast<size_t>(key - 1)];
+    const auto sql = [&] { return "DELETE FROM " + layout_.table(schema_) + keyEquals(key); };
+    if (int code = prepared(st, sql); code != Ok)
+        return code;
+    const KeyLayout& k = layout_.key(key);
+    for (size_t i = 0; i < k.terms.size(); ++i)
+        st.bind(static_cast<int>(i + 1), layout_.storedValue(record(), k.terms[i]));
+    const int rc = st.step();
+    erased = sqlite3_changes(connection_->handle());
+    st.reset();
+    if (rc != SQLITE_DONE) {
+        erased = 0;
+        return failSqlite(rc);
+    }
     connection_->noteWrite();
     current_ = {};
     return Ok;

@@ -70,6 +70,7 @@ public:
     int add() override;
     int put() override;
     int erase() override;
+    int eraseEqual(int key, int64_t& erased) override;
 
     int64_t records() override;
     int64_t bytes() override;
@@ -119,6 +120,8 @@ private:
     int requireWritableCurrent() const;
     int lockExclusively(std::unique_ptr<LockFile>* lock);
     int readOne(Statement& st);
+    // " WHERE <term> = ?1 AND ..." over the terms of key `key`.
+    std::string keyEquals(int key) const;
     int keyNumber(int key) const;
     int rebuildWhileOpen();
 
@@ -141,6 +144,7 @@ private:
     std::unique_ptr<TableCursor> sequence_;
     Statement insert_, insertWithId_, update_, erase_, byId_, count_;
     std::vector<Statement> get_;
+    std::vector<Statement> eraseEqual_;
 };
 
 }  // namespace vorda::store

@@ -58,6 +58,7 @@ public:
     int add() override { return own().add(); }
     int put() override { return own().put(); }
     int erase() override { return own().erase(); }
+    int eraseEqual(int key, int64_t& erased) override { return own().eraseEqual(key, erased); }
 
     int64_t records() override { return own().records(); }
     int64_t bytes() override { return own().bytes(); }

@@ -191,6 +191,49 @@ TEST_F(KeyedTableRecords, put_and_erase_work_on_the_current_record) {
     EXPECT_EQ(t.file->records(), 0);
 }
 
+TEST_F(KeyedTableRecords, erase_equal_takes_exactly_the_records_of_the_buffers_key_values) {
+    ASSERT_EQ(t.add("A", "uno", 1, "1/23.45.6782001030 "), Ok);
+    ASSERT_EQ(t.add("B", "dos", 2, "1/23.45.67820010300"), Ok);
+    ASSERT_EQ(t.add("C", "tres", 3, "1/23.45.67820010301"), Ok);
+    ASSERT_EQ(t.add("D", "cuatro", 4, "1/23.45.67820010300"), Ok);
+    ASSERT_EQ(t.add("E", "cinco", 5, "2/23.45.67820010300"), Ok);
+    t.rec.setDecl("1/23.45.678", "2001", "03", "00");
+    int64_t erased = -1;
+    ASSERT_EQ(t.file->eraseEqual(3, erased), Ok);
+    EXPECT_EQ(erased, 2);
+    t.rec.CODIGO.clear();
+    ASSERT_EQ(t.file->setKey(1), Ok);
+    EXPECT_EQ(t.readAll(), (std::vector<std::string>{"A", "C", "E"}));
+    t.rec.setDecl("1/23.45.678", "2001", "03", "00");
+    ASSERT_EQ(t.file->eraseEqual(3, erased), Ok);
+    EXPECT_EQ(erased, 0) << "nothing left of that key";
+    EXPECT_EQ(t.file->eraseEqual(9, erased), FileSystemError) << "no such key";
+}
+
+TEST_F(KeyedTableRecords, erase_equal_inside_a_rolled_back_transaction_erases_nothing) {
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(t.add("L" + std::to_string(i), "", i, "1/23.45.67820010300"), Ok);
+    {
+        Transaction tx;
+        ASSERT_EQ(tx.begin({t.file.get()}, 2), Ok);
+        t.rec.setDecl("1/23.45.678", "2001", "03", "00");
+        int64_t erased = 0;
+        ASSERT_EQ(t.file->eraseEqual(3, erased), Ok);
+        EXPECT_EQ(erased, 300);
+        tx.rollback();
+    }
+    EXPECT_EQ(t.file->records(), 300);
+}
+
+TEST_F(KeyedTableRecords, erase_equal_through_a_read_only_open_is_access_denied) {
+    ASSERT_EQ(t.add("A", "uno", 1, "1/23.45.67820010300"), Ok);
+    ASSERT_EQ(t.file->close(), Ok);
+    ASSERT_EQ(t.file->open(kReadOnly), Ok);
+    int64_t erased = 0;
+    EXPECT_EQ(t.file->eraseEqual(3, erased), AccessDenied);
+    EXPECT_EQ(t.file->records(), 1);
+}
+
 TEST_F(KeyedTableRecords, writes_through_a_read_only_open_are_access_denied) {
     ASSERT_EQ(t.add("A", "uno"), Ok);
     ASSERT_EQ(t.file->close(), Ok);
