@@ -56,14 +56,21 @@ std::function<void()> asFromScriptCaller(std::function<void()> procedure) {
 
 // A script stands in for the declaration list: for a change or a delete the
 // declaration is the one whose key the buffer holds (the last one saved or
-// shown in the run).
+// shown in the run), or the list's first one when the buffer holds none.
 void ddjjFichaAsFromList() {
     if (Relate::DDJJ->Open() != Benign) {
         DDJJ_FICHA();
         return;
     }
-    if (GlobalRequest == RequestChange || GlobalRequest == RequestDelete)
-        Access::DDJJ->TryFetch(Ddjj::DDJJ);
+    if (GlobalRequest == RequestChange || GlobalRequest == RequestDelete) {
+        if (DDJ.AGENTE_PERIODO.isBlank()) {
+            Access::DDJJ->ClearKey(Ddjj::DDJJ);
+            Access::DDJJ->SetKey(Ddjj::DDJJ);
+            Access::DDJJ->TryNext();
+        } else {
+            Access::DDJJ->TryFetch(Ddjj::DDJJ);
+        }
+    }
     DDJJ_FICHA();
     Relate::DDJJ->Close();
 }

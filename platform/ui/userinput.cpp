@@ -446,9 +446,24 @@ InputResult UserInput::chooseTab(Window& w, Control& sheet, std::string_view tex
             return InputResult::Disabled;
         sheet.setChoice(static_cast<int>(i) + 1);
         w.queue(fieldEvent(EventKind::NewSelection, sheet.number()));
+        focusOnTab(w, *tabs[i]);
         return InputResult::Done;
     }
     return InputResult::NoSuchValue;
+}
+
+// A focus left on a tab that went to the back moves to the first control of
+// the tab now in front, as if the user had clicked it, so that the keys go
+// where the user looks.
+void UserInput::focusOnTab(Window& w, const Control& tab) {
+    if (w.shown(w.focus()))
+        return;
+    for (const auto& c : w.controls()) {
+        if (c->desc().parent == tab.number() && w.inTabOrder(*c)) {
+            w.leave({.target = c->number()});
+            return;
+        }
+    }
 }
 
 InputResult UserInput::chooseRow(Window& w, Control& list, std::string_view number) {

@@ -7,6 +7,9 @@
 // up) or to a control that is disabled, hidden or on a disabled tab is
 // refused with a result, as a real window would ignore the click.
 //
+// Choosing a tab brings it to the front; a focus left behind on another tab
+// moves to the first control of the new one.
+//
 // Default key actions, unless the key is alerted on the control or the
 // window (then it is delivered as AlertKey):
 //   Tab / Shift+Tab   leave the control for the next / previous one
@@ -93,6 +96,7 @@ private:
     InputResult optionKey(Window& w, Control& option, KeyCode key);
     InputResult chooseRadio(Window& w, Control& option, std::string_view value);
     InputResult chooseTab(Window& w, Control& sheet, std::string_view text);
+    void focusOnTab(Window& w, const Control& tab);
     InputResult chooseRow(Window& w, Control& list, std::string_view number);
     InputResult chooseDrop(Window& w, Control& list, std::string_view value);
     InputResult refused();

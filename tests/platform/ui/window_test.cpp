@@ -302,12 +302,31 @@ TEST_F(WindowTest, TabsAndRadiosAreChosenByTheirTexts) {
     EXPECT_EQ(input().choose(form->id(), Ctl::OPTION, "c"), InputResult::Done);
     settle();
     EXPECT_EQ(record.inciso.str(), "c");
+    // The focus, left on the tab that went to the back, moved to the first
+    // control of the tab in front.
     EXPECT_EQ(events, (std::vector<Event>{{.kind = EventKind::NewSelection, .control = Ctl::SHEET},
+                                          selected(Ctl::AMOUNT),
                                           selected(Ctl::OPTION),
                                           accepted(Ctl::OPTION)}));
     form->disable(Ctl::TAB_MAIN);
     EXPECT_EQ(input().choose(form->id(), Ctl::SHEET, "General"), InputResult::Disabled);
     EXPECT_EQ(input().choose(form->id(), Ctl::OPTION, "z"), InputResult::NoSuchValue);
+}
+
+TEST_F(WindowTest, AFocusLeftOnATabSentBackMovesToTheTabInFrontAndAcceptsWhatWasTyped) {
+    openForm();
+    ASSERT_EQ(form->focus(), ControlId(Ctl::NAME));
+    input().type(form->id(), Ctl::NAME, "Ana");
+    EXPECT_EQ(input().choose(form->id(), Ctl::SHEET, "Más"), InputResult::Done);
+    settle();
+    EXPECT_EQ(form->focus(), ControlId(Ctl::AMOUNT));
+    EXPECT_EQ(record.name.str(), "Ana") << "leaving the entry stored it";
+    // A focus that stays in sight (the OK button, below the sheet) stays.
+    input().focus(form->id(), Ctl::OK);
+    settle();
+    EXPECT_EQ(input().choose(form->id(), Ctl::SHEET, "General"), InputResult::Done);
+    settle();
+    EXPECT_EQ(form->focus(), ControlId(Ctl::OK));
 }
 
 TEST_F(WindowTest, DisabledHiddenOrParentDisabledControlsRefuseInput) {
