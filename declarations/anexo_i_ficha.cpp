@@ -49,7 +49,7 @@ std::vector<ui::ControlDesc> formControls() {
         {.number = Ctl::CurrentTab,
          .kind = ui::ControlKind::Sheet,
          .name = "?CurrentTab",
-         .at = {.x = 4, .y = 4, .width = 184, .height = 178}},
+         .at = {.x = 4, .y = 4, .width = 204, .height = 178}},
         {.number = Ctl::Tab_AnexoI,
          .kind = ui::ControlKind::Tab,
          .text = "Anexo I",
@@ -91,7 +91,7 @@ std::vector<ui::ControlDesc> formControls() {
                               12, Ctl::Tab_AnexoI);
     }
     formrows::addFormButtons(controls, {.ok = Ctl::OK, .cancel = Ctl::Cancel, .help = Ctl::Help},
-                             14, 188);
+                             34, 188);
     return controls;
 }
 
@@ -168,7 +168,7 @@ const ui::WindowDesc& anexoIFichaDesc() {
         .caption = "Anexo I",
         .font = "Arial",
         .fontSize = 8,
-        .at = {.x = 0, .y = 0, .width = 192, .height = 210},
+        .at = {.x = 0, .y = 0, .width = 212, .height = 210},
         .flags = ui::window::MdiChild | ui::window::SystemMenu | ui::window::Resizable,
         .wallpaper = "pared.gif",
         .icon = "tarjeta credito.ico",

@@ -109,10 +109,14 @@ void FormView::build(const Window& window) {
         syncDropList(*c);
         if (c->kind() == ControlKind::Sheet)
             syncChoice(window, *c);
-        if (auto it = widgets_.find(c->number().value()); it != widgets_.end()) {
-            if (isContainer(c->kind()))
-                it->second->lower();
-        }
+    }
+    // Containers go below the controls; the first one listed (a sheet) the
+    // lowest, so that a group or option box on a tab is drawn over the tab.
+    const auto& all = window.controls();
+    for (auto c = all.rbegin(); c != all.rend(); ++c) {
+        if (auto it = widgets_.find((*c)->number().value());
+            it != widgets_.end() && isContainer((*c)->kind()))
+            it->second->lower();
     }
     setBuddies(window);
     for (const auto& c : window.controls())
