@@ -86,6 +86,7 @@ public:
 
     Level Init() override;
     Level Kill() override;
+    void PrimeFields() override;
     void Reset(bool force = false) override;
     uint8_t Run(uint16_t number, uint8_t request) override;
     using WindowManager::Run;
@@ -156,7 +157,6 @@ void DdjjFicha::setUpByRequest() {
         w.disable(Ctl::AnexoI);
         w.disable(Ctl::Tab_AnexoII);
         w.disable(Ctl::Tab_AnexoIII);
-        DDJ.PRESENTACION().set("00");
     } else {
         for (Ctl c : {Ctl::DDJ_NRO_AGENTE, Ctl::DDJ_AÑO, Ctl::DDJ_MES, Ctl::DDJ_PRESENTACION})
             w.disable(c);
@@ -167,6 +167,15 @@ void DdjjFicha::setUpByRequest() {
 void DdjjFicha::showPresentation() {
     detalle_ = DDJ.PRESENTACION().raw() == "00" ? "Original" : "Rectificativa";
     window().display();
+}
+
+// A new declaration starts from a cleared record, whatever the buffer held,
+// as an original one ("00"). Primed before the form takes the image it
+// compares with on closing, so an untouched new form closes without asking.
+void DdjjFicha::PrimeFields() {
+    RecordForm::PrimeFields();
+    Access::DDJJ->PrimeRecord();
+    DDJ.PRESENTACION().set("00");
 }
 
 Level DdjjFicha::Kill() {
