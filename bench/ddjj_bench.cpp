@@ -115,12 +115,16 @@ public:
     explicit Driver(ui::Runtime& rt, ui::HeadlessBackend& backend) : rt_(rt), backend_(backend) {}
 
     // Starts the change form of `key` and brings both annex tabs to the front.
+    // As the list does it, on the form's own thread: the declaration is read
+    // into that thread's record, then the form is called.
     void open(const std::string& key) {
-        DDJ.AGENTE_PERIODO.set(key);
-        Access::DDJJ->Fetch(Ddjj::DDJJ);
-        rt_.start([] {
+        rt_.start([key] {
+            Relate::DDJJ->Open();
+            DDJ.AGENTE_PERIODO.set(key);
+            Access::DDJJ->Fetch(Ddjj::DDJJ);
             GlobalRequest = RequestChange;
             DDJJ_FICHA();
+            Relate::DDJJ->Close();
         });
         settle();
         form_ = rt_.active();
@@ -190,7 +194,8 @@ Figures measureForm(Driver& form, const std::string& key, long lines) {
     return f;
 }
 
-// The declaration is deleted as the form's "Aceptar" deletes it.
+// The declaration is deleted as the form's "Aceptar" deletes it, on a
+// procedure thread with the tables open there.
 double measureDelete(const std::string& key, bool& checked) {
     DDJ.AGENTE_PERIODO.set(key);
     Access::DDJJ->Fetch(Ddjj::DDJJ);
@@ -231,7 +236,13 @@ int run(const std::vector<long>& sizes) {
             const long lines = sizes[i];
             const Figures f = measureForm(form, keyOf(i), lines);
             bool deleted = false;
-            const double remove = measureDelete(keyOf(i), deleted);
+            double remove = 0;
+            rt.start([&] {
+                Relate::DDJJ->Open();
+                remove = measureDelete(keyOf(i), deleted);
+                Relate::DDJJ->Close();
+            });
+            backend.settle(rt);
             std::printf(
                 "%6ld lines: open with both lists %.3f ms  page down %.3f ms  end %.3f ms  "
                 "delete with its lines %.1f ms%s\n",

@@ -60,6 +60,8 @@ protected:
     }
 
     // Starts `procedure` with `request` and waits for a window of `caption`.
+    // Without a frame the first procedure started is thread 1, whose record
+    // buffers the test reads and fills.
     void start(void (*procedure)(), uint8_t request, const std::string& caption) {
         rt->start([procedure, request] {
             GlobalRequest = request;
@@ -251,6 +253,7 @@ TEST_F(DeclarationWindowsQt, TheInnerListFollowsTheFormsSizeWithRightAlignedAmou
     for (int i = 0; i < 40; ++i)
         ASSERT_EQ(addAnexoII(key, i + 1), Benign);
     startDeclarationForm();
+    EXPECT_EQ(model(DdjjCtlF::DDJ_NRO_AGENTE).text(), agentNumber(1));
     rt->input().choose(window->id(), DdjjCtlF::CurrentTab, "Anexo II");
     pump(60);
     auto* list = widget<ui::qt::PageList>(DdjjCtlF::List);
