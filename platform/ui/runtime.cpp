@@ -181,8 +181,10 @@ void Runtime::makeActive(Window* w) {
         return;
     Window* old = active();
     active_ = id;
-    if (old != nullptr)
+    if (old != nullptr) {
+        old->acceptPendingEdit();
         old->post(EventKind::LoseFocus);
+    }
     if (w != nullptr) {
         w->post(EventKind::GainFocus);
         changed(*w, {}, Change::Active);

@@ -339,6 +339,20 @@ void Window::moveFocus(Move move) {
         move.after();
 }
 
+void Window::acceptPendingEdit() {
+    Control* c = find(focus_);
+    if (c == nullptr || !c->edited())
+        return;
+    c->clearEdited();
+    if (!store(*c)) {
+        queue(fieldEvent(EventKind::Rejected, c->number()));
+        return;
+    }
+    if (c->binding().get)
+        display(c->number());
+    queue(fieldEvent(EventKind::Accepted, c->number()));
+}
+
 // The user leaves the focused control for `move.target`. An edited control
 // is stored first: refused, it gets Rejected and keeps the focus (false);
 // accepted, the move waits behind its Accepted event.

@@ -112,6 +112,11 @@ public:
     void select(ControlId number);
     ControlId focus() const { return focus_; }
     void selectAll();
+    // The user turned to another window while editing the focused control:
+    // its text is stored and Accepted queued (Rejected when refused), as if
+    // he had left the control, so that a later redisplay of the window does
+    // not throw away what he typed. The focus stays where it is.
+    void acceptPendingEdit();
     void stopSelectAll() { selectAll_.active = false; }
     bool inSelectAll() const { return selectAll_.active; }
 

@@ -2,6 +2,8 @@
 // between threads, nested modal windows, the active window, unwinding.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/types/threadnumber.h"
 #include "platform/ui/scheduler.h"
 #include "tests/platform/ui/uifixture.h"
@@ -167,6 +169,47 @@ struct Witness {
     int* destroyed;
     ~Witness() { ++*destroyed; }
 };
+
+// Turning to another window while editing an entry accepts what was typed:
+// the window's redisplay when it is active again (as the form manager does
+// on GainFocus) shows it, instead of the field's old value.
+TEST_F(ThreadTest, TurningToAnotherWindowAcceptsWhatWasTypedAndKeepsIt) {
+    TestRecord ra{};
+    TestRecord rb{};
+    std::vector<Event> eventsA;
+    Window* a = nullptr;
+    const auto form = [this](TestRecord& r, Window*& out, std::vector<Event>* events) {
+        return [&r, &out, events] {
+            Window w(formDesc(r));
+            out = &w;
+            w.open();
+            for (Event e = w.ask(); e.kind != EventKind::CloseWindow; e = w.ask()) {
+                if (events != nullptr)
+                    events->push_back(e);
+                if (e.kind == EventKind::GainFocus)
+                    w.display();
+            }
+            out = nullptr;
+        };
+    };
+    Window* b = nullptr;
+    rt.start(form(ra, a, &eventsA));
+    rt.start(form(rb, b, nullptr));
+    settle();
+    ASSERT_EQ(input().activate(a->id()), InputResult::Done);
+    settle();
+    ASSERT_EQ(input().type(a->id(), Ctl::NAME, "Escrito"), InputResult::Done);
+    ASSERT_EQ(input().activate(b->id()), InputResult::Done);
+    settle();
+    ASSERT_EQ(input().activate(a->id()), InputResult::Done);
+    settle();
+    EXPECT_EQ(a->control(Ctl::NAME).text(), "Escrito");
+    EXPECT_EQ(ra.name.str(), "Escrito");
+    EXPECT_NE(std::find(eventsA.begin(), eventsA.end(),
+                        Event{.kind = EventKind::Accepted, .control = Ctl::NAME}),
+              eventsA.end());
+    EXPECT_EQ(a->focus(), ControlId(Ctl::NAME)) << "the focus stays on the entry";
+}
 
 TEST_F(ThreadTest, ShutdownUnwindsEveryThreadAndClosesItsWindows) {
     int destroyed = 0;
