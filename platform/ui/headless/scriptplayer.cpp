@@ -252,8 +252,16 @@ ScriptPlayer::Outcome ScriptPlayer::resolve(const ScriptWord& word, Target& targ
     Window* w = rt_.find(target.window);
     if (w->blocked())
         return "window blocked";
-    if (rt_.active() != w)
-        rt_.input().activate(w->id());
+    // The window comes to the front first and its procedure takes the
+    // activation (GainFocus) before the line goes on, as it would before the
+    // user's next key or click reached it.
+    if (rt_.active() != w) {
+        if (Outcome o = done(rt_.input().activate(w->id())))
+            return o;
+        w = rt_.find(target.window);
+        if (w == nullptr)
+            return "window closed";
+    }
     const Control& c = w->control(target.control);
     if (c.kind() == ControlKind::Prompt) {
         const auto& all = w->controls();
