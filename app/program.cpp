@@ -2,6 +2,7 @@
 #include "app/program.h"
 
 #include "app/appglobals.h"
+#include "app/procedurewiring.h"
 #include "data/dictionary.h"
 #include "data/globals.h"
 #include "framework/errorclass.h"
@@ -25,6 +26,7 @@ void Program::start() {
     GlobalErrors().Init();
     INIMgr.Init(SettingsFileName);
     DctInit();
+    connectProcedures();
 }
 
 void Program::end() {

@@ -5,7 +5,8 @@
 //   2. the help file named "Vorda.hlp"
 //   3. GlobalErrors Init
 //   4. INIMgr Init "vorda.INI"
-//   5. DctInit (managers created, FilesInit)
+//   5. DctInit (managers created, FilesInit); the procedures one feature
+//      hands work to in another connected (procedurewiring.h)
 //   6. the frame runs until it is closed             (the caller's runFrame)
 //   7. INIMgr Update, Kill                           (writes vorda.INI)
 //   8. DctKill
