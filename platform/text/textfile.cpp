@@ -2,9 +2,12 @@
 //
 // A line is read into the record's stored text fields, taken in byte order
 // and filled one after another (the record length is the sum of their
-// widths). Bytes are copied as they are: the file and the buffer are both
-// Windows-1252. A line ends at LF; one CR just before the LF is dropped, so
-// CRLF and LF files read the same. A last line without LF is still a record.
+// widths). The file's character set is settled when it is opened for
+// reading (textencoding.h): Windows-1252 bytes are copied as they are, UTF-8
+// is converted. A line ends at LF; one CR just before the LF is dropped, so
+// CRLF and LF files read the same. A last line without LF is still a record,
+// except a lone Ctrl+Z, the end-of-file mark of old DOS programs. What the
+// record cannot hold is judged by textline.h and kept as the current line.
 //
 // Reading goes through one buffer of file bytes: a block of about one record
 // per read normally, 1 MiB blocks with "QUICKSCAN=on". Positions are byte
@@ -28,6 +31,7 @@
 #include "platform/store/drivercommand.h"
 #include "platform/store/driverror.h"
 #include "platform/store/positiontext.h"
+#include "platform/text/textline.h"
 
 namespace vorda::store {
 namespace {
@@ -44,6 +48,15 @@ struct Slice {
     size_t width;
 };
 
+// The first bytes of a line (at most the reader's keep size) and whether
+// anything but blanks came after them.
+struct RawLine {
+    std::string bytes;
+    bool nonBlankBeyond = false;
+};
+
+constexpr char kDosEndOfFile = '\x1a';
+
 class TextFile final : public File {
 public:
     TextFile(const TableDesc& desc, void* buffer)
@@ -56,6 +69,8 @@ public:
                   [](const Slice& a, const Slice& b) { return a.offset < b.offset; });
         for (const Slice& s : slices_)
             recordLength_ += s.width;
+        // Room for the record in UTF-8 (up to 4 bytes a character) and one more.
+        keep_ = recordLength_ * 4 + 8;
     }
     ~TextFile() override { close(); }
 
@@ -92,6 +107,11 @@ public:
     std::unique_ptr<Cursor> openCursor() override { return nullptr; }
     bool supportsTransactions() const override { return false; }
 
+    const text::TextLine* line() const { return currentOffset_ >= 0 ? &line_ : nullptr; }
+    std::optional<text::TextEncoding> encoding() const {
+        return fd_ >= 0 ? std::optional(encoding_) : std::nullopt;
+    }
+
 private:
     static int unsupported() {
         return DriverError::fileSystem("Operación no disponible en un archivo de texto");
@@ -100,15 +120,18 @@ private:
         return fd_ >= 0 ? Ok : DriverError::fileSystem("El archivo no está abierto");
     }
     int lockWithin(int fd, bool exclusive);
-    int lineAt(int64_t offset, std::string* line, int64_t* next);
+    int detectEncoding();
+    int lineAt(int64_t offset, RawLine* line, int64_t* next);
+    static void scanBeyond(const char* p, size_t n, RawLine* line, bool* crPending);
     int fill(int64_t offset);
-    void toRecord(const std::string& line);
+    void toRecord(const RawLine& line);
 
     const TableDesc& desc_;
     void* buffer_;
     std::string name_;
     std::vector<Slice> slices_;
     size_t recordLength_ = 0;
+    size_t keep_ = 0;
     int fd_ = -1;
     int mode_ = 0;
     int recoverSeconds_ = 0;
@@ -118,6 +141,10 @@ private:
     size_t blockLength_ = 0;
     int64_t nextOffset_ = 0;
     int64_t currentOffset_ = -1;
+    int64_t dataStart_ = 0;  // after a UTF-8 byte-order mark
+    text::TextEncoding encoding_ = text::TextEncoding::Windows1252;
+    text::TextLine line_;
+    std::string record_;  // the current line made into record characters
 };
 
 int TextFile::lockWithin(int fd, bool exclusive) {
@@ -164,8 +191,39 @@ int TextFile::open(int mode) {
     fd_ = fd;
     mode_ = mode;
     blockLength_ = 0;
-    nextOffset_ = 0;
     currentOffset_ = -1;
+    encoding_ = text::TextEncoding::Windows1252;
+    dataStart_ = 0;
+    if (access != 1) {
+        if (int code = detectEncoding(); code != Ok) {
+            close();
+            return code;
+        }
+    }
+    nextOffset_ = dataStart_;
+    return Ok;
+}
+
+// Reads the whole file once to settle its character set.
+int TextFile::detectEncoding() {
+    text::EncodingDetector detector;
+    std::vector<char> block(kQuickBlock);
+    for (int64_t offset = 0;;) {
+        ssize_t n;
+        do {
+            n = ::pread(fd_, block.data(), block.size(), offset);
+        } while (n < 0 && errno == EINTR);
+        if (n < 0)
+            return systemError(name_, errno);
+        if (n == 0)
+            break;
+        detector.feed(std::string_view(block.data(), static_cast<size_t>(n)));
+        offset += n;
+    }
+    encoding_ = detector.result();
+    dataStart_ = detector.hasByteOrderMark()
+                     ? static_cast<int64_t>(text::EncodingDetector::ByteOrderMark.size())
+                     : 0;
     return Ok;
 }
 
@@ -192,6 +250,7 @@ int TextFile::close() {
         ::close(fd_);  // also drops the flock
     fd_ = -1;
     blockLength_ = 0;
+    currentOffset_ = -1;
     return Ok;
 }
 
@@ -216,7 +275,7 @@ int TextFile::setKey(int key) {
         return code;
     if (key != 0)
         return DriverError::fileSystem("Un archivo de texto no tiene claves");
-    nextOffset_ = 0;
+    nextOffset_ = dataStart_;
     return Ok;
 }
 
@@ -242,7 +301,7 @@ std::string TextFile::position(int key) const {
 int TextFile::next() {
     if (int code = requireOpen(); code != Ok)
         return code;
-    std::string line;
+    RawLine line;
     int64_t after = 0;
     if (int code = lineAt(nextOffset_, &line, &after); code != Ok)
         return code;
@@ -260,7 +319,7 @@ int TextFile::reget(const std::string& position) {
     if (!PositionText::decode(position, &values, &offset) || !values.empty() || offset < 0) {
         return DriverError::fileSystem("Posición inválida");
     }
-    std::string line;
+    RawLine line;
     int64_t after = 0;
     if (int code = lineAt(offset, &line, &after); code != Ok) {
         return code == NoMoreRecords ? DriverError::fail(RecordNotFound) : code;
@@ -283,10 +342,14 @@ int TextFile::fill(int64_t offset) {
     return n < 0 ? systemError(name_, errno) : Ok;
 }
 
-// The line at `offset`, cut to the record length plus one byte (so that a CR
-// that ends a full-length line can be told apart), and where the next starts.
-int TextFile::lineAt(int64_t offset, std::string* line, int64_t* next) {
-    line->clear();
+// The line at `offset` (its first keep_ bytes, and whether anything but
+// blanks follows them) and where the next line starts. A CR that ends the
+// line is dropped.
+int TextFile::lineAt(int64_t offset, RawLine* line, int64_t* next) {
+    line->bytes.clear();
+    line->nonBlankBeyond = false;
+    bool crPending = false;
+    bool ended = false;  // by a line feed
     size_t total = 0;
     int64_t pos = offset;
     for (;;) {
@@ -300,31 +363,47 @@ int TextFile::lineAt(int64_t offset, std::string* line, int64_t* next) {
         const size_t avail = blockLength_ - static_cast<size_t>(pos - blockStart_);
         const auto* lf = static_cast<const char*>(std::memchr(p, '\n', avail));
         const size_t n = lf != nullptr ? static_cast<size_t>(lf - p) : avail;
-        line->append(p, std::min(n, recordLength_ + 1 - std::min(line->size(), recordLength_ + 1)));
+        const size_t take = std::min(n, keep_ - std::min(line->bytes.size(), keep_));
+        line->bytes.append(p, take);
+        scanBeyond(p + take, n - take, line, &crPending);
         total += n;
         pos += static_cast<int64_t>(n);
         if (lf != nullptr) {
             *next = pos + 1;
-            if (total == line->size() && !line->empty() && line->back() == '\r')
-                line->pop_back();
-            return Ok;
+            ended = true;
+            break;
         }
     }
-    if (total == 0)
+    if (!ended && total == 0)
         return DriverError::fail(NoMoreRecords);
-    *next = pos;
-    if (total == line->size() && line->back() == '\r')
-        line->pop_back();
+    if (!ended)
+        *next = pos;
+    if (total == line->bytes.size() && !line->bytes.empty() && line->bytes.back() == '\r')
+        line->bytes.pop_back();
+    if (!ended && total == 1 && line->bytes.front() == kDosEndOfFile)
+        return DriverError::fail(NoMoreRecords);
     return Ok;
 }
 
-void TextFile::toRecord(const std::string& line) {
+// The part of a line beyond the bytes kept: only blanks may follow, and the
+// one CR that ends the line.
+void TextFile::scanBeyond(const char* p, size_t n, RawLine* line, bool* crPending) {
+    for (size_t i = 0; i < n && !line->nonBlankBeyond; ++i) {
+        if (*crPending)
+            line->nonBlankBeyond = true;
+        else if (p[i] == '\r')
+            *crPending = true;
+        else if (p[i] != ' ')
+            line->nonBlankBeyond = true;
+    }
+}
+
+void TextFile::toRecord(const RawLine& line) {
+    line_ = text::decodeLine(line.bytes, line.nonBlankBeyond, encoding_, recordLength_, record_);
     auto* record = static_cast<char*>(buffer_);
     size_t at = 0;
     for (const Slice& s : slices_) {
-        const size_t n = at < line.size() ? std::min(s.width, line.size() - at) : 0;
-        std::memcpy(record + s.offset, line.data() + at, n);
-        std::memset(record + s.offset + n, ' ', s.width - n);
+        std::memcpy(record + s.offset, record_.data() + at, s.width);
         at += s.width;
     }
 }
@@ -362,6 +441,16 @@ int64_t TextFile::bytes() {
 
 std::unique_ptr<File> makeTextFile(const TableDesc& desc, void* buffer) {
     return std::make_unique<TextFile>(desc, buffer);
+}
+
+const text::TextLine* currentLine(const File& file) {
+    const auto* textFile = dynamic_cast<const TextFile*>(&file);
+    return textFile != nullptr ? textFile->line() : nullptr;
+}
+
+std::optional<text::TextEncoding> encodingOf(const File& file) {
+    const auto* textFile = dynamic_cast<const TextFile*>(&file);
+    return textFile != nullptr ? textFile->encoding() : std::nullopt;
 }
 
 }  // namespace vorda::store

@@ -88,6 +88,11 @@ std::string fromUtf8(std::string_view utf8) {
     return out;
 }
 
+Utf8Char firstUtf8Char(std::string_view utf8) {
+    const Decoded d = decodeOne(utf8);
+    return {.byte = d.valid ? toByte(d.cp) : -1, .size = d.size, .valid = d.valid};
+}
+
 std::string toUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

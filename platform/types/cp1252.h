@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,15 @@ char32_t toCodePoint(char byte);
 // The Windows-1252 byte of a Unicode character; nullopt when the code page
 // has none (so it could only be stored as '?').
 std::optional<char> fromCodePoint(char32_t cp);
+// The first character of a non-empty UTF-8 text: its Windows-1252 byte (-1
+// when the code page has none or the sequence is malformed), the bytes it
+// takes (1 for a malformed byte) and whether the sequence is well formed.
+struct Utf8Char {
+    int byte;
+    size_t size;
+    bool valid;
+};
+Utf8Char firstUtf8Char(std::string_view utf8);
 
 // Number of characters in a UTF-8 text (malformed bytes count one each).
 size_t utf8Length(std::string_view utf8);

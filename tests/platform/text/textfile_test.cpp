@@ -3,6 +3,9 @@
 //   TextFileRead   line endings, short/long/empty lines, Windows-1252 bytes,
 //                  progress, positions, quick scan
 //   TextFileWrite  create, add, sharing, read-only
+//   TextFileLines  what a record cannot hold: overlong lines, control
+//                  characters; UTF-8 files, byte-order mark, Ctrl+Z
+//   EncodingDetector  the UTF-8 verdict over blocks
 #include "platform/text/textfile.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +179,133 @@ TEST_F(TextFileWrite, sharing_and_read_only_access) {
     ASSERT_EQ(other->open(0x40), Ok);
     EXPECT_EQ(file->add(), AccessDenied);
     EXPECT_TRUE(file->isReadOnly());
+}
+
+using TextFileLines = TextFileTest;
+
+// Reads every record with the reader's verdict on its line: "ok", or the
+// faults found ("long", "ctl", "map").
+std::vector<std::string> verdicts(File& file, const Line& rec) {
+    std::vector<std::string> out;
+    while (file.next() == Ok) {
+        const text::TextLine* line = currentLine(file);
+        std::string v = std::string(rec.TIPO.raw()) + std::string(rec.DATOS.raw()) + ":";
+        if (line == nullptr)
+            return {"no line"};
+        v += line->sound() ? "ok" : "";
+        v += line->overlong ? "long" : "";
+        v += line->controlCharacters ? "ctl" : "";
+        v += line->unmappable ? "map" : "";
+        out.push_back(v);
+    }
+    return out;
+}
+
+TEST_F(TextFileLines, blanks_after_the_record_are_ignored_anything_else_is_overlong) {
+    write(
+        "1ABCDEFGHI     \r\n"  // trailing blanks
+        "2ABCDEFGHIx\r\n"      // one character too many
+        "3ABCDEFGHI    x\n"    // something after the blanks
+        "4ABCDEFGHI\r\n"       // exact
+        "5ABCDEFGHI\r\r\n");   // a second CR is a character
+    ASSERT_EQ(file->open(0x40), Ok);
+    EXPECT_EQ(currentLine(*file), nullptr);
+    EXPECT_EQ(verdicts(*file, rec),
+              (std::vector<std::string>{"1ABCDEFGHI:ok", "2ABCDEFGHI:long", "3ABCDEFGHI:long",
+                                        "4ABCDEFGHI:ok", "5ABCDEFGHI:long"}));
+}
+
+TEST_F(TextFileLines, a_very_long_line_is_one_overlong_record_and_reading_goes_on) {
+    write("1" + std::string(100000, 'x') + "\r\n2" + std::string(50000, ' ') + "\r\n3END\r\n");
+    ASSERT_EQ(file->open(0x40), Ok);
+    EXPECT_EQ(verdicts(*file, rec),
+              (std::vector<std::string>{"1xxxxxxxxx:long", "2         :ok", "3END      :ok"}));
+}
+
+TEST_F(TextFileLines, control_characters_in_the_columns_are_noted) {
+    write(std::string("1AB\0DE\r\n", 9) +
+          "2A\tB\r\n3AB\x1a\r\n4A\x81"
+          "\r\n5AB\rC\r\n");
+    ASSERT_EQ(file->open(0x40), Ok);
+    const auto v = verdicts(*file, rec);
+    ASSERT_EQ(v.size(), 5u);
+    for (const std::string& one : v)
+        EXPECT_EQ(one.substr(one.find(':')), ":ctl") << one;
+}
+
+TEST_F(TextFileLines, utf8_files_are_read_by_character) {
+    // "ñandú" is five characters in seven bytes; the line is not overlong.
+    write("1ñandú año\r\n2€ 😀\r\n");
+    ASSERT_EQ(file->open(0x40), Ok);
+    EXPECT_EQ(encodingOf(*file), text::TextEncoding::Utf8);
+    ASSERT_EQ(file->next(), Ok);
+    EXPECT_EQ(rec.DATOS.str(), "ñandú año");
+    EXPECT_EQ(rec.DATOS.raw(),
+              "\xf1"
+              "and\xfa"
+              " a\xf1"
+              "o");
+    EXPECT_TRUE(currentLine(*file)->sound());
+    ASSERT_EQ(file->next(), Ok);
+    EXPECT_EQ(rec.DATOS.raw(),
+              "\x80"
+              " ?      ");
+    EXPECT_TRUE(currentLine(*file)->unmappable);
+}
+
+TEST_F(TextFileLines, windows_1252_is_the_default_and_a_byte_order_mark_means_utf8) {
+    write(
+        "1\xf1"
+        "and\xfa\r\n");
+    ASSERT_EQ(file->open(0x40), Ok);
+    EXPECT_EQ(encodingOf(*file), text::TextEncoding::Windows1252);
+    ASSERT_EQ(file->next(), Ok);
+    EXPECT_EQ(rec.DATOS.str(), "ñandú");
+    ASSERT_EQ(file->close(), Ok);
+    EXPECT_EQ(encodingOf(*file), std::nullopt);
+
+    write(
+        "\xEF\xBB\xBF"
+        "1plain\r\n2more\r\n");
+    ASSERT_EQ(file->open(0x40), Ok);
+    EXPECT_EQ(encodingOf(*file), text::TextEncoding::Utf8);
+    EXPECT_EQ(verdicts(*file, rec), (std::vector<std::string>{"1plain    :ok", "2more     :ok"}));
+    ASSERT_EQ(file->setKey(0), Ok);  // reading again starts after the mark
+    ASSERT_EQ(file->next(), Ok);
+    EXPECT_EQ(rec.TIPO.raw(), "1");
+}
+
+TEST_F(TextFileLines, a_final_ctrl_z_is_the_end_of_the_file) {
+    write("1AAA\r\n2BBB\r\n\x1a");
+    ASSERT_EQ(file->open(0x40), Ok);
+    EXPECT_EQ(verdicts(*file, rec), (std::vector<std::string>{"1AAA      :ok", "2BBB      :ok"}));
+}
+
+text::TextEncoding detect(std::initializer_list<std::string_view> blocks) {
+    text::EncodingDetector d;
+    for (std::string_view b : blocks)
+        d.feed(b);
+    return d.result();
+}
+
+TEST(EncodingDetector, utf8_needs_every_sequence_well_formed_and_one_beyond_ascii) {
+    using text::TextEncoding;
+    EXPECT_EQ(detect({"plain ascii"}), TextEncoding::Windows1252);
+    EXPECT_EQ(detect({"a\xc3", "\xb1o"}), TextEncoding::Utf8);  // split across blocks
+    EXPECT_EQ(detect({"12345678\xe2\x82\xac"
+                      "12345678"}),
+              TextEncoding::Utf8);
+    EXPECT_EQ(detect({"a\xc3"}), TextEncoding::Windows1252);             // cut at the end
+    EXPECT_EQ(detect({"\xc0\x80"}), TextEncoding::Windows1252);          // overlong
+    EXPECT_EQ(detect({"\xed\xa0\x80"}), TextEncoding::Windows1252);      // surrogate
+    EXPECT_EQ(detect({"\xf4\x90\x80\x80"}), TextEncoding::Windows1252);  // beyond U+10FFFF
+    EXPECT_EQ(detect({"\xf1"
+                      "and\xfa"}),
+              TextEncoding::Windows1252);
+    EXPECT_EQ(detect({"\xef\xbb",
+                      "\xbf"
+                      "abc"}),
+              TextEncoding::Utf8);  // mark alone
 }
 
 }  // namespace
