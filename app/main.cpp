@@ -14,6 +14,9 @@
 //                          month, presentation: 20050501) with its three
 //                          annexes into the PDF FILE, without a window; exit
 //                          status 0, or 1 with the reason on standard error
+//   vorda --verificar FILE checks the presentation file FILE record by record
+//                          and prints one line per fault, or the record counts;
+//                          exit status 0 when it is sound, 1 otherwise
 //
 // Both run in the current directory, through the same start and end order
 // (Program::run). Any other argument list prints the usage and exits with 2.
@@ -26,6 +29,7 @@
 #include "app/procedures.h"
 #include "app/program.h"
 #include "app/windowedrun.h"
+#include "diskette/verificar.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/headless/runscript.h"
 
@@ -33,8 +37,15 @@ namespace {
 
 int usage() {
     std::cerr << "uso: vorda [--script ARCHIVO | --start PROCEDIMIENTO [insert|change|delete] |\n"
-                 "             --pdf ARCHIVO NRO_AGENTE PERIODO]\n";
+                 "             --pdf ARCHIVO NRO_AGENTE PERIODO | --verificar ARCHIVO]\n";
     return 2;
+}
+
+int verifyFile(const char* path) {
+    const vorda::Verification v = vorda::verifyPresentationFile(path);
+    for (const std::string& line : v.report())
+        std::cout << line << "\n";
+    return v.sound() ? 0 : 1;
 }
 
 int runScriptFile(const char* path) {
@@ -79,6 +90,8 @@ int runWithProcedure(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--script")
         return runScriptFile(argv[2]);
+    if (argc == 3 && std::string_view(argv[1]) == "--verificar")
+        return verifyFile(argv[2]);
     if ((argc == 3 || argc == 4) && std::string_view(argv[1]) == "--start")
         return runWithProcedure(argc, argv);
     if (argc == 5 && std::string_view(argv[1]) == "--pdf") {

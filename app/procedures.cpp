@@ -17,6 +17,7 @@
 #include "declarations/anexo_iii_ficha.h"
 #include "declarations/ddjj.h"
 #include "declarations/ddjj_ficha.h"
+#include "diskette/generar_diskette.h"
 #include "framework/requestglobals.h"
 #include "platform/types/threaddata.h"
 #include "reports/imprimir_anexos.h"
@@ -132,6 +133,7 @@ constexpr NamedProcedure namedProcedures[] = {
     {.name = "IMPRIMIR_ANEXOI", .procedure = &IMPRIMIR_ANEXOI, .stackBytes = BrowseStack},
     {.name = "IMPRIMIR_ANEXOII", .procedure = &IMPRIMIR_ANEXOII, .stackBytes = BrowseStack},
     {.name = "IMPRIMIR_ANEXOIII", .procedure = &IMPRIMIR_ANEXOIII, .stackBytes = BrowseStack},
+    {.name = "GENERAR_DISKETTE", .procedure = &GENERAR_DISKETTE, .stackBytes = BrowseStack},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/procedurewiring.h"
 #include "data/dictionary.h"
 #include "data/globals.h"
+#include "diskette/diskette_hooks.h"
 #include "framework/errorclass.h"
 #include "framework/requestglobals.h"
 
@@ -25,12 +26,14 @@ void Program::start() {
     HelpFile = ProgramHelpFile;
     GlobalErrors().Init();
     INIMgr.Init(SettingsFileName);
+    DisketteSettings = &INIMgr;
     DctInit();
     connectProcedures();
 }
 
 void Program::end() {
     INIMgr.Update();
+    DisketteSettings = nullptr;
     INIMgr.Kill();
     DctKill();
     GlobalErrors().Kill();

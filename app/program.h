@@ -4,7 +4,7 @@
 //   1. global data cleared, request variables 0     (ClearDataGlobals)
 //   2. the help file named "Vorda.hlp"
 //   3. GlobalErrors Init
-//   4. INIMgr Init "vorda.INI"
+//   4. INIMgr Init "vorda.INI" (also where the diskette writer finds its drives)
 //   5. DctInit (managers created, FilesInit); the procedures one feature
 //      hands work to in another connected (procedurewiring.h)
 //   6. the frame runs until it is closed             (the caller's runFrame)

@@ -1,0 +1,137 @@
+// Copying to removable media (contract in mediacopy.h).
+//
+//   open source ──► create <folder>/.<name>.<random>.tmp (O_EXCL)
+//               ──► copy all bytes ──► fsync(copy) ──► close(copy)
+//               ──► rename over <folder>/<name> ──► fsync(folder)
+// Any failure before the rename unlinks the temporary copy. A failure of the
+// last fsync is reported too: the rename may not have reached the device.
+#include "diskette/mediacopy.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "diskette/errortext.h"
+
+namespace vorda {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A descriptor closed on every path.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    // Closes now; false (errno set) when the close reports a failed write.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+std::string randomHex() {
+    static std::random_device device;
+    std::mt19937 gen(device());
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(gen()));
+    return text;
+}
+
+bool writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Copies every byte; errno tells why when false.
+bool copyBytes(int from, int to) {
+    std::vector<char> block(1 << 16);
+    for (;;) {
+        const ssize_t n = ::read(from, block.data(), block.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!writeAll(to, block.data(), static_cast<size_t>(n)))
+            return false;
+    }
+}
+
+// Writes the temporary copy; "" or the error.
+std::string writeCopy(int source, const fs::path& copy) {
+    Fd out(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+    if (out.get() < 0)
+        return systemErrorText(errno);
+    if (!copyBytes(source, out.get()) || ::fsync(out.get()) != 0)
+        return systemErrorText(errno);
+    return out.close() ? std::string() : systemErrorText(errno);
+}
+
+std::string syncFolder(const fs::path& folder) {
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0 || ::fsync(dir.get()) != 0)
+        return systemErrorText(errno);
+    return {};
+}
+
+}  // namespace
+
+std::string copyToMedia(const fs::path& from, const fs::path& folder, const std::string& name) {
+    Fd source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    if (source.get() < 0)
+        return systemErrorText(errno);
+    const fs::path copy = folder / ("." + name + "." + randomHex() + ".tmp");
+    std::string error = writeCopy(source.get(), copy);
+    if (error.empty() && ::rename(copy.c_str(), (folder / name).c_str()) != 0)
+        error = systemErrorText(errno);
+    if (!error.empty()) {
+        ::unlink(copy.c_str());
+        return error;
+    }
+    return syncFolder(folder);
+}
+
+std::string reserveUniqueName(const fs::path& folder, const std::string& stem,
+                              const std::string& suffix) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = stem + randomHex() + suffix;
+        const int fd =
+            ::open((folder / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            return name;
+        }
+        if (errno != EEXIST)
+            return {};
+    }
+    errno = EEXIST;
+    return {};
+}
+
+}  // namespace vorda
