@@ -11,6 +11,7 @@
 #include "framework/toolbarclass.h"
 #include "framework/toolbartarget.h"
 #include "framework/windowmanager.h"
+#include "maintenance/reorganizararchivos.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
 
@@ -18,9 +19,7 @@ namespace vorda {
 
 namespace {
 
-// Menu items that start a procedure on a new thread. The file
-// reorganisation is not part of the program yet: its item does nothing
-// visible.
+// Menu items that start a procedure on a new thread.
 struct MenuProcedure {
     MainCtl item;
     void (*procedure)();
@@ -28,7 +27,9 @@ struct MenuProcedure {
 };
 
 constexpr MenuProcedure menuProcedures[] = {
-    {.item = MainCtl::ReorganizarArchivos, .procedure = nullptr, .stackBytes = SmallStack},
+    {.item = MainCtl::ReorganizarArchivos,
+     .procedure = &REORGANIZARARCHIVOS,
+     .stackBytes = SmallStack},
     {.item = MainCtl::Agentes, .procedure = &AGENTES, .stackBytes = BrowseStack},
     {.item = MainCtl::Declaraciones, .procedure = &DDJJ, .stackBytes = BrowseStack},
     {.item = MainCtl::AcercaDe, .procedure = &ACERCADE, .stackBytes = SmallStack},

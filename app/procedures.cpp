@@ -19,6 +19,7 @@
 #include "declarations/ddjj_ficha.h"
 #include "diskette/generar_diskette.h"
 #include "framework/requestglobals.h"
+#include "maintenance/reorganizararchivos.h"
 #include "platform/types/threaddata.h"
 #include "reports/imprimir_anexos.h"
 #include "reports/imprimir_ddjj.h"
@@ -134,6 +135,7 @@ constexpr NamedProcedure namedProcedures[] = {
     {.name = "IMPRIMIR_ANEXOII", .procedure = &IMPRIMIR_ANEXOII, .stackBytes = BrowseStack},
     {.name = "IMPRIMIR_ANEXOIII", .procedure = &IMPRIMIR_ANEXOIII, .stackBytes = BrowseStack},
     {.name = "GENERAR_DISKETTE", .procedure = &GENERAR_DISKETTE, .stackBytes = BrowseStack},
+    {.name = "REORGANIZARARCHIVOS", .procedure = &REORGANIZARARCHIVOS, .stackBytes = SmallStack},
 };
 
 }  // namespace

@@ -3,16 +3,7 @@
 
 #include <cerrno>
 
-#include "platform/types/errorstate.h"
-
 namespace vorda {
-
-std::string lastFileErrorText() {
-    const platform::ErrorState& e = platform::lastError();
-    if (e.code == 90)
-        return e.fileError + " (" + e.fileErrorCode + ")";
-    return e.text + " (" + std::to_string(e.code) + ")";
-}
 
 std::string systemErrorText(int err) {
     struct Known {

@@ -22,8 +22,10 @@
 #include "diskette/unidades.h"
 #include "diskette/verificar.h"
 #include "platform/store/codes.h"
+#include "platform/store/connection.h"
 #include "platform/store/file.h"
 #include "platform/store/transaction.h"
+#include "platform/types/errorstate.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {
@@ -68,7 +70,7 @@ struct DirectTable {
         file->setOwner(TABLE_OWNER);
         openCode = file->open(ReadShared);
         if (openCode != store::Ok)
-            openError = lastFileErrorText();
+            openError = platform::lastErrorText();
     }
     // Reads the record whose key `key` is in the buffer: the driver code,
     // with the error's text in `error`.
@@ -78,7 +80,7 @@ struct DirectTable {
             return openCode;
         }
         const int code = file->get(key);
-        error = code == store::Ok ? std::string() : lastFileErrorText();
+        error = code == store::Ok ? std::string() : platform::lastErrorText();
         return code;
     }
 
@@ -154,8 +156,10 @@ private:
     DirectTable<AnexoIII> anexoIII_;
     TemporaryFile temporary_;
     DdjjAPresentar out_{};
+    // On a connection of its own: its writes leave the read-ahead of the
+    // annex tables' reads on the shared connection alone.
     std::unique_ptr<store::File> presentation_ =
-        store::makeKeyedTable(DdjjAPresentar::desc(), &out_);
+        store::makeKeyedTable(DdjjAPresentar::desc(), &out_, store::Connection::createSeparate());
     int32_t written_ = 0;
 };
 
@@ -190,11 +194,11 @@ bool DisketteWriter::createTemporary() {
     presentation_->setName(temporary_.name());
     presentation_->setOwner(PRESENTATION_OWNER);
     if (presentation_->create() != store::Ok) {
-        errorBox(CreateError + lastFileErrorText());
+        errorBox(CreateError + platform::lastErrorText());
         return false;
     }
     if (presentation_->open(ReadWriteExclusive) != store::Ok) {
-        errorBox(OpenError + lastFileErrorText());
+        errorBox(OpenError + platform::lastErrorText());
         return false;
     }
     return true;
@@ -204,7 +208,7 @@ bool DisketteWriter::createTemporary() {
 bool DisketteWriter::writeRecords() {
     store::Transaction transaction;
     if (transaction.begin({presentation_.get()}, LockSeconds) != store::Ok) {
-        errorBox(AddError + lastFileErrorText());
+        errorBox(AddError + platform::lastErrorText());
         return false;
     }
     bool stop = false;
@@ -214,7 +218,7 @@ bool DisketteWriter::writeRecords() {
     if (!ok)
         return false;
     if (transaction.commit() != store::Ok) {
-        errorBox(AddError + lastFileErrorText());
+        errorBox(AddError + platform::lastErrorText());
         return false;
     }
     presentation_->close();
@@ -271,7 +275,7 @@ bool DisketteWriter::addLines(DirectTable<Line>& table, BuiltRecord (*build)(con
             return false;
     }
     if (code != store::Ok && code != store::NoMoreRecords) {
-        errorBox(failed + lastFileErrorText());
+        errorBox(failed + platform::lastErrorText());
         return false;
     }
     return true;
@@ -285,7 +289,7 @@ bool DisketteWriter::add(const BuiltRecord& record, const std::string& where) {
     out_.TIPO_DE_CAMPO.setRaw(std::string_view(record.text).substr(0, 1));
     out_.RENGLON.setRaw(std::string_view(record.text).substr(1));
     if (presentation_->add() != store::Ok) {
-        errorBox(AddError + lastFileErrorText());
+        errorBox(AddError + platform::lastErrorText());
         return false;
     }
     ++written_;

@@ -7,9 +7,9 @@
 #include "data/ddjj_a_presentar.h"
 #include "data/exchangeviews.h"
 #include "data/owners.h"
-#include "diskette/errortext.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/types/errorstate.h"
 
 namespace vorda {
 
@@ -31,7 +31,7 @@ bool readAll(store::File& file, const DdjjAPresentar& buffer, PresentationCheck&
 std::string openFailure(const std::string& path, int code) {
     if (code == store::FileNotFound)
         return "NO EXISTE EL ARCHIVO " + path;
-    return "NO SE PUDO LEER EL ARCHIVO " + path + ": " + lastFileErrorText();
+    return "NO SE PUDO LEER EL ARCHIVO " + path + ": " + platform::lastErrorText();
 }
 
 }  // namespace

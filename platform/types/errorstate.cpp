@@ -26,7 +26,7 @@ constexpr CodeText kTexts[] = {
 };
 
 ErrorState& state() {
-    static ErrorState s;
+    thread_local ErrorState s;
     return s;
 }
 
@@ -53,6 +53,13 @@ std::string errorText(int code) {
         if (t.code == code)
             return t.text;
     return {};
+}
+
+std::string lastErrorText() {
+    const ErrorState& e = state();
+    if (e.code == 90)
+        return e.fileError + " (" + e.fileErrorCode + ")";
+    return e.text + " (" + std::to_string(e.code) + ")";
 }
 
 }  // namespace vorda::platform

@@ -4,8 +4,9 @@
 // Spanish text and, for errors reported by a file driver (code 90), the
 // driver's own code and text. The error reporter copies this state when it
 // takes an error snapshot. All procedure threads run on one OS thread, and a
-// snapshot is taken in the same call sequence that set it, so one process-wide
-// state is enough.
+// snapshot is taken in the same call sequence that set it; work done on an OS
+// thread of its own (the rebuild of the keys) has a state of its own, so each
+// OS thread keeps one.
 #pragma once
 
 #include <string>
@@ -27,5 +28,10 @@ void clearLastError();
 
 // The Spanish text of a platform error code ("" for an unknown code).
 std::string errorText(int code);
+
+// The last error as a message shows it after its own words: the driver's
+// text and code for a file-system error (90), else the code's text and the
+// code ("Registro no encontrado (35)").
+std::string lastErrorText();
 
 }  // namespace vorda::platform

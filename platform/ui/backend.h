@@ -24,6 +24,9 @@
 //    writing a PDF) without blocking any procedure thread, on the backend's
 //    own loop, never inside the call itself, and reports the result later
 //    with Runtime::outputDone(id, result). Only the thread that asked waits.
+// 8. wakeFromAnyThread() may be called from any OS thread (a worker of
+//    Runtime::awaitWorker); it leads, on the loop's own thread, to a
+//    requestRun().
 #pragma once
 
 #include <string>
@@ -72,6 +75,7 @@ public:
     virtual void changed(Window& window, ControlId control, Change what) = 0;
 
     virtual void requestRun() = 0;
+    virtual void wakeFromAnyThread() = 0;
 
     virtual void showMessage(MessageId id, const MessageBox& box, int thread) = 0;
     // The box's thread was unwound before it was answered.

@@ -2,7 +2,12 @@
 #include "platform/ui/runtime.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
 
 #include "platform/types/threaddata.h"
 #include "platform/types/threadnumber.h"
@@ -16,7 +21,15 @@ Runtime* installed = nullptr;
 
 }  // namespace
 
-Runtime::Runtime(Backend& backend) : backend_(backend), input_(*this) {
+// Finished workers, counted under a lock for the main context to wait on.
+struct Runtime::WorkerSignal {
+    std::mutex mutex;
+    std::condition_variable finished;
+    uint64_t count = 0;
+};
+
+Runtime::Runtime(Backend& backend)
+    : backend_(backend), input_(*this), workers_(std::make_shared<WorkerSignal>()) {
     assert(installed == nullptr && "only one runtime at a time");
     installed = this;
     previousPresenter_ = setPresenter(this);
@@ -85,6 +98,47 @@ bool Runtime::post(EventKind kind, ControlId control, int thread) {
 void Runtime::runReady() {
     if (!haltCode_)
         scheduler_.runReady();
+}
+
+// --- work on an OS thread ------------------------------------------------------------
+
+void Runtime::awaitWorker(std::function<void()> work) {
+    assert(scheduler_.onFiber() && "awaitWorker() outside a procedure thread");
+    struct State {
+        std::atomic<bool> done{false};
+        std::exception_ptr failure;
+    };
+    auto state = std::make_shared<State>();
+    ++waitingWorkers_;
+    struct Leave {
+        int& waiting;
+        ~Leave() { --waiting; }
+    } leave{waitingWorkers_};
+    // Declared after `leave`: joined (also on unwinding) before it counts down.
+    std::jthread worker([work = std::move(work), state, signal = workers_, backend = &backend_] {
+        try {
+            work();
+        } catch (...) {
+            state->failure = std::current_exception();
+        }
+        state->done.store(true, std::memory_order_release);
+        {
+            const std::lock_guard lock(signal->mutex);
+            ++signal->count;
+        }
+        signal->finished.notify_all();
+        backend->wakeFromAnyThread();
+    });
+    scheduler_.suspend([&state] { return state->done.load(std::memory_order_acquire); });
+    worker.join();
+    if (state->failure)
+        std::rethrow_exception(state->failure);
+}
+
+void Runtime::waitForWorker() {
+    std::unique_lock lock(workers_->mutex);
+    workers_->finished.wait(lock, [this] { return workers_->count != workersSeen_; });
+    workersSeen_ = workers_->count;
 }
 
 void Runtime::shutdown() {

@@ -28,6 +28,14 @@
 // thread that asked simply waits for the backend's popupChosen(). Outside
 // every procedure thread no popup can be shown and popup() returns 0.
 //
+// Work on an OS thread (awaitWorker). Work that must not hold up the windows
+// (rebuilding the keys of large tables) runs on a real OS thread while its
+// procedure thread waits; the worker wakes the backend's loop when it is
+// done (Backend::wakeFromAnyThread), and the loop resumes the procedure
+// thread. A loop without a display (the headless backend) waits for the
+// worker instead (workersRunning, waitForWorker), which keeps scripts
+// deterministic.
+//
 // The active window is the one the user works in: the window last opened,
 // or the one the user activated; when it closes, the first unblocked window
 // in stacking order takes its place. Losing and gaining that place delivers
@@ -82,6 +90,20 @@ public:
     // Unwinds every procedure thread (also done by the destructor).
     void shutdown();
     bool tearingDown() const { return scheduler_.unwinding(); }
+
+    // --- work on an OS thread -------------------------------------------------
+    // On a procedure thread: runs `work` on an OS thread of its own and
+    // returns when it has returned; meanwhile this thread yields and every
+    // other thread and window goes on. `work` must not use the runtime, the
+    // windows, message boxes or the procedures' record buffers: it keeps what
+    // it finds in its own variables, for the caller to read afterwards. An
+    // exception of `work` is rethrown here. When the thread is unwound while
+    // waiting, the OS thread is still waited for.
+    void awaitWorker(std::function<void()> work);
+    // A procedure thread waits for its worker.
+    bool workersRunning() const { return waitingWorkers_ > 0; }
+    // Main context: blocks until a worker not yet waited for has finished.
+    void waitForWorker();
 
     // --- windows ------------------------------------------------------------
     Window* find(WindowId id) const;
@@ -174,6 +196,10 @@ private:
     int busy_ = 0;
     MessageId lastMessage_ = 0;
     std::optional<int> haltCode_;
+    struct WorkerSignal;
+    std::shared_ptr<WorkerSignal> workers_;
+    int waitingWorkers_ = 0;
+    uint64_t workersSeen_ = 0;
 };
 
 }  // namespace vorda::ui

@@ -243,6 +243,11 @@ void HeadlessBackend::runOutputs(Runtime& rt) {
 void HeadlessBackend::settle(Runtime& rt) {
     rt.runReady();
     runOutputs(rt);
+    while (rt.workersRunning() && !rt.haltCode()) {
+        rt.waitForWorker();
+        rt.runReady();
+        runOutputs(rt);
+    }
 }
 
 void HeadlessBackend::advance(Runtime& rt, int64_t hundredths) {

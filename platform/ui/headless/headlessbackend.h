@@ -39,6 +39,8 @@ public:
     void windowClosed(WindowId) override {}
     void changed(Window& window, ControlId control, Change what) override;
     void requestRun() override {}
+    // settle() waits for the workers itself.
+    void wakeFromAnyThread() override {}
     void showMessage(MessageId id, const MessageBox& box, int thread) override;
     void withdrawMessage(MessageId id) override;
     // Outside every procedure thread nobody can answer: the box is recorded
@@ -56,7 +58,8 @@ public:
     void beep() override { ++beeps_; }
     Clock& clock() override { return clock_; }
 
-    // Runs the procedure threads until none can go on.
+    // Runs the procedure threads until none can go on; a thread that waits
+    // for work on an OS thread is waited for.
     void settle(Runtime& rt);
     // Lets `hundredths` of clock time pass, firing the timers that fall due
     // in time order and running the threads after each.

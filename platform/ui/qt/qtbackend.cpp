@@ -123,6 +123,12 @@ void QtBackend::requestRun() {
     QMetaObject::invokeMethod(this, &QtBackend::runNow, Qt::QueuedConnection);
 }
 
+// Posted to this object's thread, so safe from any thread.
+void QtBackend::wakeFromAnyThread() {
+    QMetaObject::invokeMethod(
+        this, [this] { requestRun(); }, Qt::QueuedConnection);
+}
+
 void QtBackend::runNow() {
     runQueued_ = false;
     Runtime* rt = Runtime::instance();

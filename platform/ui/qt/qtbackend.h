@@ -75,6 +75,7 @@ public:
     void windowClosed(WindowId id) override;
     void changed(Window& window, ControlId control, Change what) override;
     void requestRun() override;
+    void wakeFromAnyThread() override;
     void showMessage(MessageId id, const MessageBox& box, int thread) override;
     void withdrawMessage(MessageId id) override;
     unsigned messageNow(const MessageBox& box) override;

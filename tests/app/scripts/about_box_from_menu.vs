@@ -19,6 +19,4 @@ close
 menu "&Tablas" "Declaraciones Juradas"
 show windows
 close
-# Menu items without a procedure yet do nothing visible.
-menu "&Archivo" "&Reorganizar Archivos"
 show windows

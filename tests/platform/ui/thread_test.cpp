@@ -1,8 +1,13 @@
 // Procedure threads as fibers: numbers, stacks, yielding in ask(), posting
-// between threads, nested modal windows, the active window, unwinding.
+// between threads, nested modal windows, the active window, unwinding, and
+// work handed to an OS thread (awaitWorker).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
 
 #include "platform/types/threadnumber.h"
 #include "platform/ui/scheduler.h"
@@ -253,6 +258,64 @@ TEST_F(ThreadTest, WindowsLeftOpenCloseWhenTheProcedureReturns) {
     settle();
     EXPECT_TRUE(rt.windows().empty());
     EXPECT_FALSE(kept->isOpen());
+}
+
+// Waits at most two seconds for `flag`.
+bool waitFor(const std::atomic<bool>& flag) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!flag && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return flag;
+}
+
+TEST_F(ThreadTest, WorkOnAnOsThreadLetsTheOtherThreadsGoOn) {
+    std::atomic<bool> otherRan{false};
+    std::thread::id workerId;
+    bool otherRanFirst = false;
+    bool resumed = false;
+    rt.start([&] {
+        rt.awaitWorker([&] {
+            workerId = std::this_thread::get_id();
+            otherRanFirst = waitFor(otherRan);  // only while this thread waits
+        });
+        resumed = true;
+    });
+    rt.start([&] { otherRan = true; });
+    EXPECT_FALSE(rt.workersRunning());
+    settle();
+    EXPECT_TRUE(otherRanFirst);
+    EXPECT_TRUE(resumed);
+    EXPECT_NE(workerId, std::this_thread::get_id());
+    EXPECT_FALSE(rt.workersRunning());
+    EXPECT_EQ(rt.threadCount(), 0u);
+}
+
+TEST_F(ThreadTest, AnExceptionOfTheWorkReachesTheWaitingThread) {
+    std::string caught;
+    rt.start([&] {
+        try {
+            rt.awaitWorker([] { throw std::runtime_error("sin acceso"); });
+        } catch (const std::runtime_error& e) {
+            caught = e.what();
+        }
+    });
+    settle();
+    EXPECT_EQ(caught, "sin acceso");
+}
+
+TEST_F(ThreadTest, UnwindingAThreadThatWaitsStillWaitsForItsWorker) {
+    std::atomic<bool> finished{false};
+    rt.start([&] {
+        rt.awaitWorker([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            finished = true;
+        });
+    });
+    rt.runReady();  // the thread now waits; nothing waits for the worker
+    EXPECT_TRUE(rt.workersRunning());
+    rt.shutdown();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(rt.workersRunning());
 }
 
 }  // namespace
