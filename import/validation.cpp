@@ -3,6 +3,7 @@
 
 #include "data/anexoii.h"
 #include "data/anexoiii.h"
+#include "data/exchangelayout.h"
 #include "data/exchangevalues.h"
 #include "declarations/validar_cuit.h"
 
@@ -52,9 +53,20 @@ bool isBlank(std::string_view field) {
     return field.find_first_not_of(' ') == std::string_view::npos;
 }
 
-// A number, or blank (read as 0).
-Verdict numberOrBlank(std::string_view field, std::string_view message) {
-    return isBlank(field) || readNumber(field) ? Verdict{} : Verdict{message};
+// A number that the presentation file can hold at `width` (an amount or a
+// rate), or blank (read as 0).
+Verdict presentable(std::string_view field, int width, std::string_view message) {
+    if (isBlank(field))
+        return std::nullopt;
+    const std::optional<Decimal> n = readNumber(field);
+    return n && exchange::renderAmount(*n, width) ? Verdict{} : Verdict{message};
+}
+
+// The value, already known to be positive, fits the presentation file.
+Verdict valueFits(std::string_view field) {
+    return exchange::renderAmount(numberOrZero(field))
+               ? Verdict{}
+               : Verdict{"VALOR DE DOCUMENTO DEMASIADO GRANDE"};
 }
 
 Verdict orderNumber(std::string_view field) {
@@ -103,9 +115,10 @@ std::optional<std::string> checkAnexoIIRecord(std::string_view record, const tex
             greaterThan(r.A2_VALOR(), Decimal::fromInteger(50000),
                         "VALOR DE DOCUMENTO INFERIOR A $50.000"),
             dateField(r.A2_FECHA_REGISTRO()),
+            valueFits(r.A2_VALOR()),
             orderNumber(r.A2_NRO_ORDEN()),
-            numberOrBlank(r.A2_ALICUOTA(), "ALICUOTA NO VALIDA"),
-            numberOrBlank(r.A2_IMPUESTO(), "IMPUESTO NO VALIDO"),
+            presentable(r.A2_ALICUOTA(), 6, "ALICUOTA NO VALIDA"),
+            presentable(r.A2_IMPUESTO(), 15, "IMPUESTO NO VALIDO"),
         },
         registro);
 }
@@ -122,6 +135,7 @@ std::optional<std::string> checkAnexoIIIRecord(std::string_view record, const te
             cuitField(r.A3_CUIT()),
             greaterThan(r.A3_VALOR(), Decimal{}, "VALOR DE DOCUMENTO NO DECLARADO"),
             dateField(r.A3_FECHA_REGISTRO()),
+            valueFits(r.A3_VALOR()),
             orderNumber(r.A3_NRO_ORDEN()),
         },
         registro);

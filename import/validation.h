@@ -14,9 +14,12 @@
 // (exchange::readImportDate); the CUIT is acceptable; the value is greater
 // than 50000; the registration date passes the date check. Annex III: the
 // type digit is 6; document date; CUIT; value greater than 0; registration
-// date. Last, for both, the order number, and for Annex II the rate and the
-// tax, must be numbers (whole for the order) when they are not blank: a
-// field of letters would otherwise be stored as 0.
+// date. Last, for both: the value must fit the presentation file's amount
+// field (n015.2; a wider one could be stored but never presented); the
+// order number, and for Annex II the rate and the tax, must be numbers
+// (whole for the order) that fit their fields of the presentation file, or
+// blank: a field of letters would otherwise be stored as 0. So a line that
+// passes can always be written back as it was read.
 //
 // They are pure functions: no message box, no table, no global variable.
 #pragma once

@@ -116,6 +116,19 @@ TEST(AnexoIIChecks, order_rate_and_tax_of_letters_are_refused_blanks_read_as_zer
     EXPECT_EQ(check5(blanks), std::nullopt);
 }
 
+TEST(AnexoIIChecks, values_the_presentation_file_cannot_hold_are_refused) {
+    EXPECT_EQ(check5(with(validTipo5(), 80, "999999999999.99")), std::nullopt);
+    EXPECT_EQ(check5(with(validTipo5(), 80, "999999999999999")),
+              "VALOR DE DOCUMENTO DEMASIADO GRANDE - REGISTRO 1");
+    EXPECT_EQ(check5(with(validTipo5(), 95, "999.99")), std::nullopt);
+    EXPECT_EQ(check5(with(validTipo5(), 95, "1000  ")), "ALICUOTA NO VALIDA - REGISTRO 1");
+    EXPECT_EQ(check5(with(validTipo5(), 101, "-99999999999.99")), std::nullopt);
+    EXPECT_EQ(check5(with(validTipo5(), 101, "  1000000000000")),
+              "IMPUESTO NO VALIDO - REGISTRO 1");
+    EXPECT_EQ(check6(with(validTipo6(), 79, "100000000000000")),
+              "VALOR DE DOCUMENTO DEMASIADO GRANDE - REGISTRO 1");
+}
+
 TEST(AnexoIIIChecks, any_positive_value_and_type_6) {
     EXPECT_EQ(check6(validTipo6()), std::nullopt);
     EXPECT_EQ(check6(with(validTipo6(), 79, "000000000000.00")),
