@@ -18,6 +18,7 @@
 #include <fstream>
 
 #include "data/anexoii.h"
+#include "data/ddjj.h"
 #include "data/ddjj_a_presentar.h"
 #include "data/dictionary.h"
 #include "data/globals.h"
@@ -168,6 +169,29 @@ TEST_F(HacerDiskette, a_missing_agent_or_declaration_is_told_with_the_error) {
     EXPECT_EQ(texts().back(), "Error en las declaraciones juradas Registro no encontrado (35)");
     EXPECT_TRUE(temporaries().empty());
     EXPECT_EQ(printed, 0);
+}
+
+TEST_F(HacerDiskette, the_callers_open_tables_records_and_positions_stay_as_they_were) {
+    seedAgent();
+    seed({.annexII = 2});
+    seed({.key = April, .annexII = 3});
+    // As the declaration list has them: DDJJ and ANEXOII open, on April.
+    ASSERT_EQ(Relate::DDJJ->Open(), Benign);
+    DDJ.AGENTE_PERIODO.set(April);
+    ASSERT_EQ(Access::DDJJ->TryFetch(Ddjj::DDJJ), Benign);
+    A2.clear();
+    A2.AGENTE_PERIODO.set(April);
+    Access::ANEXOII->SetKey(AnexoII::ANEXOII);
+    ASSERT_EQ(Access::ANEXOII->TryNext(), Benign);
+    ASSERT_EQ(A2.NRO_ORDEN, 1);
+    write("A");
+    EXPECT_EQ(types(driveA / "DJ200103.DAT"), "123455");
+    EXPECT_EQ(DDJ.AGENTE_PERIODO.str(), April);
+    EXPECT_EQ(A2.AGENTE_PERIODO.str(), April);
+    ASSERT_EQ(Access::ANEXOII->TryNext(), Benign);
+    EXPECT_EQ(A2.NRO_ORDEN, 2);
+    EXPECT_EQ(A2.AGENTE_PERIODO.str(), April);
+    Relate::DDJJ->Close();
 }
 
 using HacerDisketteFails = DisketteTest;
