@@ -9,10 +9,18 @@ if(VORDA_SANITIZE)
   add_compile_options(-Wno-maybe-uninitialized)
 endif()
 
+if(VORDA_FUZZ)
+  # What the fuzz targets link is instrumented for libFuzzer's coverage and
+  # checked by the sanitizers (clang only).
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 # vorda_warnings(<target>) - our code compiles cleanly under strict warnings.
 function(vorda_warnings target)
   # GCC 12 gives false -Wrestrict warnings on string concatenation at -O2.
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror -Wno-restrict)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror -Wno-restrict
+                         $<$<CXX_COMPILER_ID:Clang>:-Wno-unknown-warning-option>)
 endfunction()
 
 # vorda_library(<name> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
