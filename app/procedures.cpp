@@ -19,6 +19,8 @@
 #include "declarations/ddjj_ficha.h"
 #include "diskette/generar_diskette.h"
 #include "framework/requestglobals.h"
+#include "import/importar_anexoii.h"
+#include "import/importar_anexoiii.h"
 #include "maintenance/reorganizararchivos.h"
 #include "platform/types/threaddata.h"
 #include "reports/imprimir_anexos.h"
@@ -134,7 +136,10 @@ constexpr NamedProcedure namedProcedures[] = {
     {.name = "IMPRIMIR_ANEXOI", .procedure = &IMPRIMIR_ANEXOI, .stackBytes = BrowseStack},
     {.name = "IMPRIMIR_ANEXOII", .procedure = &IMPRIMIR_ANEXOII, .stackBytes = BrowseStack},
     {.name = "IMPRIMIR_ANEXOIII", .procedure = &IMPRIMIR_ANEXOIII, .stackBytes = BrowseStack},
+    // What the declaration list starts for the declaration in AGENTE_PERIODO.
     {.name = "GENERAR_DISKETTE", .procedure = &GENERAR_DISKETTE, .stackBytes = BrowseStack},
+    {.name = "IMPORTAR_ANEXOII", .procedure = &IMPORTAR_ANEXOII, .stackBytes = BrowseStack},
+    {.name = "IMPORTAR_ANEXOIII", .procedure = &IMPORTAR_ANEXOIII, .stackBytes = BrowseStack},
     {.name = "REORGANIZARARCHIVOS", .procedure = &REORGANIZARARCHIVOS, .stackBytes = SmallStack},
 };
 

@@ -8,8 +8,23 @@
 #include "diskette/diskette_hooks.h"
 #include "framework/errorclass.h"
 #include "framework/requestglobals.h"
+#include "reports/imprimir_anexos.h"
+#include "reports/imprimir_ddjj.h"
 
 namespace vorda {
+
+namespace {
+
+// What follows a successful copy of the presentation file: the declaration
+// and its three annexes, in this order.
+void printDeclaration() {
+    IMPRIMIR_DDJJ();
+    IMPRIMIR_ANEXOI();
+    IMPRIMIR_ANEXOII();
+    IMPRIMIR_ANEXOIII();
+}
+
+}  // namespace
 
 int Program::run(const std::function<int()>& runFrame) {
     start();
@@ -27,6 +42,7 @@ void Program::start() {
     GlobalErrors().Init();
     INIMgr.Init(SettingsFileName);
     DisketteSettings = &INIMgr;
+    ImprimirDeclaracion = &printDeclaration;
     DctInit();
     connectProcedures();
 }
@@ -34,6 +50,7 @@ void Program::start() {
 void Program::end() {
     INIMgr.Update();
     DisketteSettings = nullptr;
+    ImprimirDeclaracion = nullptr;
     INIMgr.Kill();
     DctKill();
     GlobalErrors().Kill();

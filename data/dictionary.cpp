@@ -66,14 +66,15 @@ constexpr AccessSetup DDJJ_MENSUAL_SETUP = {.desc = &DdjjMensual::desc,
                                             .buffer = &DJM,
                                             .driver = FileDriver::TextFile,
                                             .owner = {},
-                                            .nameVariable = &ARCHIVO_DDJJ_MENSUAL,
+                                            .nameVariable = [] { return ARCHIVO_DDJJ_MENSUAL; },
                                             .reference = &Access::DDJJ_MENSUAL};
-constexpr AccessSetup DDJJ_A_PRESENTAR_SETUP = {.desc = &DdjjAPresentar::desc,
-                                                .buffer = &DJP,
-                                                .driver = FileDriver::KeyedTable,
-                                                .owner = PRESENTATION_OWNER,
-                                                .nameVariable = &ARCHIVO_DDJJ_A_PRESENTAR,
-                                                .reference = &Access::DDJJ_A_PRESENTAR};
+constexpr AccessSetup DDJJ_A_PRESENTAR_SETUP = {
+    .desc = &DdjjAPresentar::desc,
+    .buffer = &DJP,
+    .driver = FileDriver::KeyedTable,
+    .owner = PRESENTATION_OWNER,
+    .nameVariable = [] { return ARCHIVO_DDJJ_A_PRESENTAR.str(); },
+    .reference = &Access::DDJJ_A_PRESENTAR};
 
 // In registration order: a table's relations are added in the order of its rows.
 constexpr RelationRow RELATIONS[] = {

@@ -1,69 +1,79 @@
 // Reading exchange record values (contract in exchangevalues.h).
 #include "data/exchangevalues.h"
 
-#include <algorithm>
-#include <string>
+#include <cstdint>
 
 namespace vorda::exchange {
 
 namespace {
 
+// The largest magnitude a number may have: 17 digits of hundredths.
+constexpr int64_t kMaxHundredths = 99'999'999'999'999'999;
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// Sign, digits and at most one point with at least one digit.
-bool hasNumberShape(std::string_view t) {
-    if (!t.empty() && (t.front() == '-' || t.front() == '+'))
-        t.remove_prefix(1);
-    const auto digits = std::count_if(t.begin(), t.end(), isDigit);
-    const auto points = std::count(t.begin(), t.end(), '.');
-    return digits > 0 && points <= 1 && static_cast<size_t>(digits + points) == t.size();
-}
-
-// A date part read as a whole number; nullopt when it is not one.
-std::optional<int> wholeNumber(std::string_view text) {
-    const Decimal d = numberOrZero(text);
-    if (d.hundredths() % 100 != 0 || d.hundredths() > 999999 || d.hundredths() < 0)
+// A date part that must be a whole number between `low` and `high`.
+std::optional<int> datePart(std::string_view text, int low, int high) {
+    const int64_t h = numberOrZero(text).hundredths();
+    if (h < int64_t{low} * 100 || h > int64_t{high} * 100 || h % 100 != 0)
         return std::nullopt;
-    return static_cast<int>(d.hundredths() / 100);
+    return static_cast<int>(h / 100);
 }
 
 }  // namespace
 
+// One pass over the text: blanks, sign, whole digits, point, decimals,
+// blanks. The import reads millions of these, so no copy and no second pass.
 std::optional<Decimal> readNumber(std::string_view text) {
-    const std::string_view t = trimBlanks(text);
-    return hasNumberShape(t) ? Decimal::parse(t) : std::nullopt;
+    size_t i = 0;
+    size_t n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    while (n > i && text[n - 1] == ' ')
+        --n;
+    bool negative = false;
+    if (i < n && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    int64_t hundredths = 0;
+    int digits = 0;
+    for (; i < n && isDigit(text[i]); ++i, ++digits) {
+        hundredths = hundredths * 10 + (text[i] - '0');
+        if (hundredths > kMaxHundredths / 100)
+            return std::nullopt;
+    }
+    hundredths *= 100;
+    if (i < n && text[i] == '.') {
+        int64_t scale = 10;
+        for (++i; i < n && isDigit(text[i]); ++i, ++digits) {
+            if (scale > 0)
+                hundredths += (text[i] - '0') * scale;
+            else if (scale == 0 && text[i] >= '5')
+                ++hundredths;  // rounded half away from zero at the third decimal
+            scale = scale == 1 ? 0 : scale > 1 ? scale / 10 : -1;
+        }
+    }
+    if (i != n || digits == 0 || hundredths > kMaxHundredths)
+        return std::nullopt;
+    return Decimal::fromHundredths(negative ? -hundredths : hundredths);
 }
 
 Decimal numberOrZero(std::string_view text) {
     return readNumber(text).value_or(Decimal{});
 }
 
+// The import's date check (characters 3 and 6 "/", day 1..31, month 1..12,
+// year at least 1999), then whole parts that make a real date.
 std::optional<Date> readImportDate(std::string_view text) {
     if (text.size() != 10 || text[2] != '/' || text[5] != '/')
         return std::nullopt;
-    const Decimal day = numberOrZero(text.substr(0, 2));
-    const Decimal month = numberOrZero(text.substr(3, 2));
-    const Decimal year = numberOrZero(text.substr(6, 4));
-    if (day < Decimal::fromInteger(1) || day > Decimal::fromInteger(31) ||
-        month < Decimal::fromInteger(1) || month > Decimal::fromInteger(12) ||
-        year < Decimal::fromInteger(1999)) {
+    const std::optional<int> day = datePart(text.substr(0, 2), 1, 31);
+    const std::optional<int> month = datePart(text.substr(3, 2), 1, 12);
+    const std::optional<int> year = datePart(text.substr(6, 4), 1999, 9999);
+    if (!day || !month || !year)
         return std::nullopt;
-    }
-    const std::optional<int> d = wholeNumber(text.substr(0, 2));
-    const std::optional<int> m = wholeNumber(text.substr(3, 2));
-    const std::optional<int> y = wholeNumber(text.substr(6, 4));
-    if (!d || !m || !y)
-        return std::nullopt;
-    return Date::fromYmd(*y, *m, *d);
+    return Date::fromYmd(*year, *month, *day);
 }
 
 std::optional<Decimal> readWrittenNumber(std::string_view text, int decimals) {

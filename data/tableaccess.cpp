@@ -35,9 +35,8 @@ std::unique_ptr<store::File> TableAccess::makeFile() const {
 void TableAccess::Init() {
     file_ = makeThreadFile();
     FileManager::Init(file_.get(), &GlobalErrors());
-    if (const FixedText<20>* variable = setup_.nameVariable) {
-        FileNameValue = [variable] { return variable->str(); };
-    }
+    if (setup_.nameVariable != nullptr)
+        FileNameValue = setup_.nameVariable;
     Create = 1;
     LockRecover = 10;
     const auto& keys = setup_.desc().keys;

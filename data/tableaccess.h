@@ -20,6 +20,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "framework/filemanager.h"
@@ -34,9 +35,9 @@ struct AccessSetup {
     const store::TableDesc& (*desc)();
     void* buffer;  // the table's record buffer (a copy per procedure thread)
     FileDriver driver;
-    std::string_view owner;             // owner password; empty for a text file
-    const FixedText<20>* nameVariable;  // physical name read at each open; nullptr: fixed name
-    FileManager** reference;            // the table's Access:: reference
+    std::string_view owner;         // owner password; empty for a text file
+    std::string (*nameVariable)();  // physical name read at each open; nullptr: fixed name
+    FileManager** reference;        // the table's Access:: reference
 };
 
 class TableAccess : public FileManager {

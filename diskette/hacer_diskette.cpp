@@ -17,7 +17,6 @@
 #include "data/globals.h"
 #include "data/owners.h"
 #include "diskette/diskette_hooks.h"
-#include "diskette/errortext.h"
 #include "diskette/mediacopy.h"
 #include "diskette/unidades.h"
 #include "diskette/verificar.h"
@@ -187,7 +186,7 @@ bool DisketteWriter::fetchAgentAndDeclaration() {
 
 bool DisketteWriter::createTemporary() {
     if (!temporary_.reserve()) {
-        errorBox(CreateError + systemErrorText(errno));
+        errorBox(CreateError + platform::systemErrorText(errno));
         return false;
     }
     ARCHIVO_DDJJ_A_PRESENTAR.set(temporary_.name());

@@ -16,7 +16,7 @@
 #include <random>
 #include <vector>
 
-#include "diskette/errortext.h"
+#include "platform/types/errorstate.h"
 
 namespace vorda {
 
@@ -87,16 +87,16 @@ bool copyBytes(int from, int to) {
 std::string writeCopy(int source, const fs::path& copy) {
     Fd out(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (out.get() < 0)
-        return systemErrorText(errno);
+        return platform::systemErrorText(errno);
     if (!copyBytes(source, out.get()) || ::fsync(out.get()) != 0)
-        return systemErrorText(errno);
-    return out.close() ? std::string() : systemErrorText(errno);
+        return platform::systemErrorText(errno);
+    return out.close() ? std::string() : platform::systemErrorText(errno);
 }
 
 std::string syncFolder(const fs::path& folder) {
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0 || ::fsync(dir.get()) != 0)
-        return systemErrorText(errno);
+        return platform::systemErrorText(errno);
     return {};
 }
 
@@ -105,11 +105,11 @@ std::string syncFolder(const fs::path& folder) {
 std::string copyToMedia(const fs::path& from, const fs::path& folder, const std::string& name) {
     Fd source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (source.get() < 0)
-        return systemErrorText(errno);
+        return platform::systemErrorText(errno);
     const fs::path copy = folder / ("." + name + "." + randomHex() + ".tmp");
     std::string error = writeCopy(source.get(), copy);
     if (error.empty() && ::rename(copy.c_str(), (folder / name).c_str()) != 0)
-        error = systemErrorText(errno);
+        error = platform::systemErrorText(errno);
     if (!error.empty()) {
         ::unlink(copy.c_str());
         return error;

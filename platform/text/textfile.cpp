@@ -443,13 +443,13 @@ std::unique_ptr<File> makeTextFile(const TableDesc& desc, void* buffer) {
     return std::make_unique<TextFile>(desc, buffer);
 }
 
-const text::TextLine* currentLine(const File& file) {
-    const auto* textFile = dynamic_cast<const TextFile*>(&file);
+const text::TextLine* currentLine(File& file) {
+    const auto* textFile = dynamic_cast<const TextFile*>(&file.resolved());
     return textFile != nullptr ? textFile->line() : nullptr;
 }
 
-std::optional<text::TextEncoding> encodingOf(const File& file) {
-    const auto* textFile = dynamic_cast<const TextFile*>(&file);
+std::optional<text::TextEncoding> encodingOf(File& file) {
+    const auto* textFile = dynamic_cast<const TextFile*>(&file.resolved());
     return textFile != nullptr ? textFile->encoding() : std::nullopt;
 }
 

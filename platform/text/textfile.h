@@ -25,12 +25,12 @@ namespace vorda::store {
 
 std::unique_ptr<File> makeTextFile(const TableDesc& desc, void* buffer);
 
-// What the reader found on the line of the record last read from `file`;
-// nullptr when `file` is not a text file or no record has been read since it
-// was opened.
-const text::TextLine* currentLine(const File& file);
+// What the reader found on the line of the record last read from `file` (for
+// a file kept per procedure thread, the calling thread's); nullptr when it is
+// not a text file or no record has been read since it was opened.
+const text::TextLine* currentLine(File& file);
 
 // The character set `file` is read in; nullopt when it is not an open text file.
-std::optional<text::TextEncoding> encodingOf(const File& file);
+std::optional<text::TextEncoding> encodingOf(File& file);
 
 }  // namespace vorda::store

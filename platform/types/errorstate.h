@@ -34,4 +34,8 @@ std::string errorText(int code);
 // code ("Registro no encontrado (35)").
 std::string lastErrorText();
 
+// A system error number (errno) in Spanish, followed by the number:
+// "permiso denegado (13)".
+std::string systemErrorText(int err);
+
 }  // namespace vorda::platform

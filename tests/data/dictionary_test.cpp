@@ -118,7 +118,7 @@ TEST_F(TableFiles, monthly_text_file_is_read_from_the_name_in_its_variable) {
         out << "5" << std::string(179, 'x') << "\r\n"
             << "6" << std::string(179, 'y') << "\r\n";
     }
-    ARCHIVO_DDJJ_MENSUAL.set("ANEXO.TXT");
+    ARCHIVO_DDJJ_MENSUAL = "ANEXO.TXT";
     ASSERT_EQ(Access::DDJJ_MENSUAL->Open(), Benign);
     const auto lines = readAll(*Access::DDJJ_MENSUAL, 0, [] {
         return DJM.TIPO_DE_CAMPO.str() + std::string(1, DJM.RENGLON.raw()[178]);

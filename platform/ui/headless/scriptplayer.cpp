@@ -126,6 +126,7 @@ const ScriptPlayer::Command ScriptPlayer::commands[] = {
     {.name = "popup", .minWords = 2, .maxWords = 2, .run = &ScriptPlayer::popup},
     {.name = "resize", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::resize},
     {.name = "set", .minWords = 3, .maxWords = 3, .run = &ScriptPlayer::set},
+    {.name = "file", .minWords = 2, .maxWords = 2, .run = &ScriptPlayer::file},
     {.name = "preview", .minWords = 2, .maxWords = 3, .run = &ScriptPlayer::preview},
 };
 
@@ -573,6 +574,11 @@ ScriptPlayer::Outcome ScriptPlayer::previewType(Window& w, std::string_view cont
     if (interrupted(t))
         return std::nullopt;
     return done(rt_.input().leave(t.window));
+}
+
+ScriptPlayer::Outcome ScriptPlayer::file(const Words& w) {
+    backend_.answerFile(w[1].text);
+    return std::nullopt;
 }
 
 ScriptPlayer::Outcome ScriptPlayer::preview(const Words& w) {

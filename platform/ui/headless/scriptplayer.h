@@ -31,6 +31,8 @@
 //   preview print                 .. 300, or a percentage), save the pages as
 //   preview close                 a PDF (the file chooser answers <file>),
 //                                 choose "&Print" or "E&xit"
+//   file "<name>"                 the next file chooser answers <name> (without
+//                                 it, a chooser is cancelled)
 //   show page                     the preview's current page, a LINE a line
 // `menu` also finds the items of the active window's own menus.
 // A <control> is its name (?OK, ?AGE:NRO_CUIT), '?' and its bound field
@@ -122,6 +124,7 @@ private:
     Outcome resize(const Words& w);
     Outcome set(const Words& w);
     Outcome preview(const Words& w);
+    Outcome file(const Words& w);
 
     Outcome showValue(const ScriptWord& word);
     Outcome showList(const ScriptWord& word);

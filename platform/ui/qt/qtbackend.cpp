@@ -642,15 +642,30 @@ void QtBackend::runOutput(OutputId id, const OutputJob& job) {
     }
 }
 
-// The desktop's save-file chooser, shown without a nested loop.
+// The suffix of the first "*.ext" of a chooser's filter ("pdf"), or "".
+static QString defaultSuffix(const std::string& filter) {
+    const size_t star = filter.find("*.");
+    if (star == std::string::npos)
+        return {};
+    const size_t end = filter.find_first_of(" ;)", star);
+    return QString::fromStdString(filter.substr(star + 2, end - star - 2));
+}
+
+// The desktop's file chooser (to save, or to open an existing file), shown
+// without a nested loop.
 void QtBackend::chooseFile(OutputId id, const OutputJob& job) {
     auto* dialog =
         new QFileDialog(frame_, QString::fromStdString(job.title), QString::fromStdString(job.file),
                         QString::fromStdString(job.filter));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    if (job.existing) {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setFileMode(QFileDialog::AnyFile);
+        dialog->setDefaultSuffix(defaultSuffix(job.filter));
+    }
     connect(dialog, &QFileDialog::finished, this, [this, id, dialog](int result) {
         const QStringList files = dialog->selectedFiles();
         if (result != QDialog::Accepted || files.isEmpty()) {
