@@ -5,9 +5,13 @@
 #include "app/procedurewiring.h"
 #include "data/dictionary.h"
 #include "data/globals.h"
+#include "declarations/procedure_hooks.h"
 #include "diskette/diskette_hooks.h"
+#include "diskette/generar_diskette.h"
 #include "framework/errorclass.h"
 #include "framework/requestglobals.h"
+#include "import/importar_anexoii.h"
+#include "import/importar_anexoiii.h"
 #include "reports/imprimir_anexos.h"
 #include "reports/imprimir_ddjj.h"
 
@@ -22,6 +26,14 @@ void printDeclaration() {
     IMPRIMIR_ANEXOI();
     IMPRIMIR_ANEXOII();
     IMPRIMIR_ANEXOIII();
+}
+
+// The declaration list's buttons that hand its declaration on.
+void connectDeclarationList() {
+    DeclarationProcedures& list = declarationProcedures();
+    list.IMPORTAR_ANEXOII = &IMPORTAR_ANEXOII;
+    list.IMPORTAR_ANEXOIII = &IMPORTAR_ANEXOIII;
+    list.GENERAR_DISKETTE = &GENERAR_DISKETTE;
 }
 
 }  // namespace
@@ -43,6 +55,7 @@ void Program::start() {
     INIMgr.Init(SettingsFileName);
     DisketteSettings = &INIMgr;
     ImprimirDeclaracion = &printDeclaration;
+    connectDeclarationList();
     DctInit();
     connectProcedures();
 }
@@ -51,6 +64,7 @@ void Program::end() {
     INIMgr.Update();
     DisketteSettings = nullptr;
     ImprimirDeclaracion = nullptr;
+    declarationProcedures() = {};
     INIMgr.Kill();
     DctKill();
     GlobalErrors().Kill();

@@ -4,8 +4,8 @@
 // outside (SQLite, Qt, scripts, tests) speaks UTF-8.
 #pragma once
 
-#include <optional>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +25,7 @@ char32_t toCodePoint(char byte);
 // The Windows-1252 byte of a Unicode character; nullopt when the code page
 // has none (so it could only be stored as '?').
 std::optional<char> fromCodePoint(char32_t cp);
+
 // The first character of a non-empty UTF-8 text: its Windows-1252 byte (-1
 // when the code page has none or the sequence is malformed), the bytes it
 // takes (1 for a malformed byte) and whether the sequence is well formed.

@@ -1,6 +1,6 @@
-# With the agent list open, AGENTES cannot be opened exclusively: the
-# closing message says so instead of claiming success.
-menu "&Tablas" "Agentes"
+# With the declaration list open, DDJJ cannot be opened exclusively: the
+# closing message names it instead of claiming success.
+menu "&Tablas" "Declaraciones Juradas"
 menu "&Archivo" "&Reorganizar Archivos"
 press ?OKBUTTON
 answer Cerrar
