@@ -330,9 +330,10 @@ void DisketteWriter::deliver() {
 }  // namespace
 
 void HACER_DISKETTE(std::string_view unidad) {
-    const size_t end = unidad.find_last_not_of(' ');
-    const char drive = end == std::string_view::npos ? 'A' : unidad[0];
-    DisketteWriter(drive).run();
+    const size_t first = unidad.find_first_not_of(' ');
+    const char letter = first == std::string_view::npos ? 'A' : unidad[first];
+    DisketteWriter(letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter)
+        .run();
 }
 
 }  // namespace vorda

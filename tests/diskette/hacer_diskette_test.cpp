@@ -132,7 +132,7 @@ TEST_F(HacerDiskette, a_one_cent_card_difference_stops_before_anything_is_copied
 TEST_F(HacerDiskette, drive_b_is_asked_for_and_written_to) {
     seedAgent();
     seed({});
-    write("B   ");
+    write("b   ");
     EXPECT_EQ(texts()[1], "INSERTE DISKETTE EN B:");
     EXPECT_EQ(filesIn(driveB), Texts{"DJ200103.DAT"});
     EXPECT_TRUE(filesIn(driveA).empty());
