@@ -3,7 +3,6 @@
 
 #include "data/anexoii.h"
 #include "data/anexoiii.h"
-#include "data/exchangelayout.h"
 #include "data/exchangevalues.h"
 #include "declarations/validar_cuit.h"
 
@@ -53,20 +52,32 @@ bool isBlank(std::string_view field) {
     return field.find_first_not_of(' ') == std::string_view::npos;
 }
 
-// A number that the presentation file can hold at `width` (an amount or a
-// rate), or blank (read as 0).
-Verdict presentable(std::string_view field, int width, std::string_view message) {
+// The widest values the presentation file holds (exchangelayout.h): an
+// amount n015.2 up to 999999999999.99, down to -99999999999.99; a rate n06.2
+// up to 999.99, down to -99.99. In hundredths.
+struct Span {
+    int64_t low;
+    int64_t high;
+};
+constexpr Span AmountSpan{-9'999'999'999'999, 99'999'999'999'999};
+constexpr Span RateSpan{-9'999, 99'999};
+
+bool within(Decimal value, Span span) {
+    return value.hundredths() >= span.low && value.hundredths() <= span.high;
+}
+
+// A number that the presentation file can hold, or blank (read as 0).
+Verdict presentable(std::string_view field, Span span, std::string_view message) {
     if (isBlank(field))
         return std::nullopt;
     const std::optional<Decimal> n = readNumber(field);
-    return n && exchange::renderAmount(*n, width) ? Verdict{} : Verdict{message};
+    return n && within(*n, span) ? Verdict{} : Verdict{message};
 }
 
 // The value, already known to be positive, fits the presentation file.
 Verdict valueFits(std::string_view field) {
-    return exchange::renderAmount(numberOrZero(field))
-               ? Verdict{}
-               : Verdict{"VALOR DE DOCUMENTO DEMASIADO GRANDE"};
+    return within(numberOrZero(field), AmountSpan) ? Verdict{}
+                                                   : Verdict{"VALOR DE DOCUMENTO DEMASIADO GRANDE"};
 }
 
 Verdict orderNumber(std::string_view field) {
@@ -117,8 +128,8 @@ std::optional<std::string> checkAnexoIIRecord(std::string_view record, const tex
             dateField(r.A2_FECHA_REGISTRO()),
             valueFits(r.A2_VALOR()),
             orderNumber(r.A2_NRO_ORDEN()),
-            presentable(r.A2_ALICUOTA(), 6, "ALICUOTA NO VALIDA"),
-            presentable(r.A2_IMPUESTO(), 15, "IMPUESTO NO VALIDO"),
+            presentable(r.A2_ALICUOTA(), RateSpan, "ALICUOTA NO VALIDA"),
+            presentable(r.A2_IMPUESTO(), AmountSpan, "IMPUESTO NO VALIDO"),
         },
         registro);
 }
