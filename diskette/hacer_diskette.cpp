@@ -95,6 +95,9 @@ class TemporaryFile {
 public:
     ~TemporaryFile() { remove(); }
     bool reserve() {
+        // A run killed a day ago or more left its file and the store's
+        // files beside it: no run still uses them.
+        removeStale(".", "Tmp", ".$$$", std::chrono::hours{24});
         name_ = reserveUniqueName(".", "Tmp", ".$$$");
         return !name_.empty();
     }

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <random>
@@ -100,9 +101,44 @@ std::string syncFolder(const fs::path& folder) {
     return {};
 }
 
+// Whether `file` is `stem`, eight hexadecimal digits and `suffix`, with
+// anything after the suffix.
+bool isReserved(const std::string& file, const std::string& stem, const std::string& suffix) {
+    constexpr size_t digits = 8;
+    if (file.size() < stem.size() + digits + suffix.size() || !file.starts_with(stem))
+        return false;
+    for (size_t i = stem.size(); i < stem.size() + digits; ++i) {
+        if (std::isxdigit(static_cast<unsigned char>(file[i])) == 0)
+            return false;
+    }
+    return file.compare(stem.size() + digits, suffix.size(), suffix) == 0;
+}
+
+// The copies a killed run left on the media (".<name>.<8 hex>.tmp") and its
+// temporary presentation files are removed after this long.
+constexpr std::chrono::hours StaleAfter{24};
+
 }  // namespace
 
+int removeStale(const fs::path& folder, const std::string& stem, const std::string& suffix,
+                std::chrono::hours age) {
+    const auto before = fs::file_time_type::clock::now() - age;
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code fileEc;
+        if (!isReserved(it->path().filename().string(), stem, suffix) ||
+            !it->is_regular_file(fileEc) || it->last_write_time(fileEc) >= before || fileEc) {
+            continue;
+        }
+        if (fs::remove(it->path(), fileEc))
+            ++removed;
+    }
+    return removed;
+}
+
 std::string copyToMedia(const fs::path& from, const fs::path& folder, const std::string& name) {
+    removeStale(folder, "." + name + ".", ".tmp", StaleAfter);
     Fd source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (source.get() < 0)
         return platform::systemErrorText(errno);

@@ -2,6 +2,7 @@
 // part of it.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -21,5 +22,13 @@ std::string copyToMedia(const std::filesystem::path& from, const std::filesystem
 // Empty when none could be created (errno tells why).
 std::string reserveUniqueName(const std::filesystem::path& folder, const std::string& stem,
                               const std::string& suffix);
+
+// Removes from `folder` what runs killed before they could clean up: every
+// file named `stem`, eight hexadecimal digits and `suffix` (followed by
+// anything, so that the files beside it go too) last written more than
+// `age` ago. No run lasts that long, so a file that old belongs to no run.
+// Returns how many files were removed; failures are ignored.
+int removeStale(const std::filesystem::path& folder, const std::string& stem,
+                const std::string& suffix, std::chrono::hours age);
 
 }  // namespace vorda

@@ -98,5 +98,32 @@ TEST(MediaCopy, reserved_names_are_new_files_that_fit_the_name_variable) {
     EXPECT_EQ(reserveUniqueName("no_such_folder", "Tmp", ".$$$"), "");
 }
 
+// What a killed run leaves goes once it is a day old; a younger file may
+// belong to a run at another station, and other names are never touched.
+TEST(MediaCopy, leftovers_of_killed_runs_go_when_a_day_old) {
+    test::TempDir dir;
+    const auto ago = [](int hours) {
+        return fs::file_time_type::clock::now() - std::chrono::hours{hours};
+    };
+    for (const char* name : {"Tmp0123abcd.$$$", "Tmp0123abcd.$$$.lck", "Tmp0123abcd.$$$-journal",
+                             "Tmp9999ffff.$$$", "TmpZZ23abcd.$$$", "Tmp0123abc.$$$", "Otro.$$$"}) {
+        std::ofstream(name) << "x";
+        fs::last_write_time(name, ago(25));
+    }
+    std::ofstream("Tmpaaaaaaaa.$$$") << "running";
+    fs::last_write_time("Tmpaaaaaaaa.$$$", ago(23));
+    EXPECT_EQ(removeStale(".", "Tmp", ".$$$", std::chrono::hours{24}), 4);
+    EXPECT_EQ(names("."), (std::vector<std::string>{"Otro.$$$", "Tmp0123abc.$$$", "TmpZZ23abcd.$$$",
+                                                    "Tmpaaaaaaaa.$$$"}));
+
+    // A copy to the media clears the media's own leftovers of the same name.
+    fs::create_directory("media");
+    std::ofstream("media/.DJ200103.DAT.0badcafe.tmp") << "part";
+    fs::last_write_time("media/.DJ200103.DAT.0badcafe.tmp", ago(48));
+    std::ofstream("source.dat") << "whole";
+    EXPECT_EQ(copyToMedia("source.dat", "media", "DJ200103.DAT"), "");
+    EXPECT_EQ(names("media"), std::vector<std::string>{"DJ200103.DAT"});
+}
+
 }  // namespace
 }  // namespace vorda
