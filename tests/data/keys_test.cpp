@@ -1,8 +1,10 @@
 // Keys of AGENTES and DDJJ: uniqueness, descriptions in error 13, order.
 //
-//   AgentKeys       - number and CUIT unique (blank CUIT included), names
-//                     repeat and sort ignoring case
-//   DeclarationKeys - month order, presentations, duplicate declaration
+//   AgentKeys       - a blank CUIT takes part in the unique key, names repeat
+//                     and sort ignoring case
+//   DeclarationKeys - month order
+// (Duplicate numbers, CUITs and declarations through the forms: the UI
+// scripts duplicate_cuit and ddjj_duplicate.)
 #include "tests/data/datafixture.h"
 
 namespace vorda::test {
@@ -24,21 +26,6 @@ protected:
             .size();
     }
 };
-
-TEST_F(AgentKeys, same_cuit_is_a_duplicate_of_por_cuit) {
-    EXPECT_EQ(addAgent(2, "20-12345678-6", "Banco Dos"), Notify);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.last().caption, "Error Clave Duplicada");
-    EXPECT_EQ(boxes.last().text, std::string(kDuplicate) + "Por CUIT");
-    EXPECT_EQ(agents(), 1u);
-}
-
-TEST_F(AgentKeys, same_number_is_a_duplicate_of_por_numero_de_agente) {
-    EXPECT_EQ(addAgent(1, "30-11111111-1", "Banco Dos"), Notify);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.last().text, std::string(kDuplicate) + "Por Nº de Agente");
-    EXPECT_EQ(agents(), 1u);
-}
 
 TEST_F(AgentKeys, a_blank_cuit_takes_part_in_the_unique_key) {
     ASSERT_EQ(addAgent(2, "", "Sin CUIT"), Benign);
@@ -82,17 +69,6 @@ TEST_F(DeclarationKeys, month_03_sorts_before_month_10) {
     EXPECT_EQ(declarations(), (std::vector<std::string>{declarationKey(1, "2000", "12", "00"),
                                                         declarationKey(1, "2001", "03", "00"),
                                                         declarationKey(1, "2001", "10", "00")}));
-}
-
-TEST_F(DeclarationKeys, original_and_rectifying_presentations_are_two_records) {
-    ASSERT_EQ(addDeclaration(declarationKey(1, "2001", "03", "00")), Benign);
-    ASSERT_EQ(addDeclaration(declarationKey(1, "2001", "03", "01")), Benign);
-    EXPECT_EQ(declarations().size(), 2u);
-
-    EXPECT_EQ(addDeclaration(declarationKey(1, "2001", "03", "01")), Notify);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.last().text, std::string(kDuplicate) + "Por Nº de DDJJ");
-    EXPECT_EQ(declarations().size(), 2u);
 }
 
 }  // namespace

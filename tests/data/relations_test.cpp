@@ -1,9 +1,11 @@
 // Relations of AGENTES, DDJJ and the annexes, through the relation managers.
 //
-//   AgentRestrict       - an agent with declarations can be neither deleted
-//                         nor renumbered; without them it can be deleted
+//   AgentRestrict       - an agent with declarations cannot be renumbered
 //   DeclarationCascade  - deleting or re-keying a declaration carries its
 //                         annexes along; the agent is never touched
+// (The refused delete of an agent and the delete of a declaration with its
+// lines through the windows: UI scripts delete_agent_with_declaration and
+// ddjj_delete_from_list.)
 #include "tests/data/datafixture.h"
 
 namespace vorda::test {
@@ -54,20 +56,6 @@ protected:
 
 using AgentRestrict = RelationsTest;
 
-TEST_F(AgentRestrict, deleting_an_agent_with_a_declaration_is_refused_with_error_30) {
-    ASSERT_TRUE(fetchAgent(1));
-    boxes.answer({ui::ButtonOk, ui::ButtonNo});  // error 30, then "¿Desea intentar ...?"
-    EXPECT_NE(Relate::AGENTES->Delete(Confirm::DontAsk), Benign);
-    ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].caption, "Error en Borrar Registro");
-    EXPECT_EQ(boxes.shown()[0].caption, "Error de Integridad Referencial (Borrado)");
-    EXPECT_NE(boxes.shown()[0].text.find("Ddjj.tps"), std::string::npos) << boxes.shown()[0].text;
-    EXPECT_TRUE(fetchAgent(1));
-    EXPECT_TRUE(fetchDeclaration(kept));
-    EXPECT_TRUE(fetchDeclaration(doomed));
-    EXPECT_EQ(annexes(doomed), full);
-}
-
 TEST_F(AgentRestrict, renumbering_an_agent_with_declarations_is_refused_with_error_31) {
     ASSERT_TRUE(fetchAgent(1));
     Relate::AGENTES->Save();
@@ -84,16 +72,6 @@ TEST_F(AgentRestrict, renumbering_an_agent_with_declarations_is_refused_with_err
 // --- DeclarationCascade --------------------------------------------------------
 
 using DeclarationCascade = RelationsTest;
-
-TEST_F(DeclarationCascade, deleting_a_declaration_deletes_its_annex_records_only) {
-    ASSERT_TRUE(fetchDeclaration(doomed));
-    EXPECT_EQ(Relate::DDJJ->Delete(Confirm::DontAsk), Benign);
-    EXPECT_TRUE(boxes.shown().empty());
-    EXPECT_FALSE(fetchDeclaration(doomed));
-    EXPECT_EQ(annexes(doomed), none);
-    EXPECT_TRUE(fetchDeclaration(kept));
-    EXPECT_EQ(annexes(kept), full);
-}
 
 TEST_F(DeclarationCascade, deleting_the_last_declaration_of_an_agent_leaves_the_agent) {
     for (const std::string& key : {kept, doomed}) {
