@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 
 #include "tests/platform/ui/uifixture.h"
 
@@ -44,13 +43,6 @@ TEST_F(PopupTest, TheThreadWaitsForTheEntryChosenByItsText) {
     EXPECT_FALSE(rt.popupPending(thread));
 }
 
-TEST_F(PopupTest, NoneDismissesAndGivesZero) {
-    showOnAThread();
-    EXPECT_EQ(backend.choose(rt, "none"), HeadlessBackend::Choice::Done);
-    settle();
-    EXPECT_EQ(chosen, 0u);
-}
-
 TEST_F(PopupTest, DisabledEntriesSeparatorsAndUnknownTextsAreNotChosen) {
     showOnAThread();
     EXPECT_EQ(backend.choose(rt, "&Cambiar"), HeadlessBackend::Choice::Disabled);
@@ -71,22 +63,6 @@ TEST_F(PopupTest, APopupStillUpAtShutdownIsWithdrawnAndNoneOutsideAThread) {
     EXPECT_FALSE(backend.popupPending());
     EXPECT_FALSE(chosen.has_value());
     EXPECT_EQ(backend.choose(rt, "Agregar"), HeadlessBackend::Choice::NoPopup);
-}
-
-TEST_F(PopupTest, TheTranscriptShowsEveryEntry) {
-    // Only one runtime exists at a time: this backend is driven directly, as
-    // the runtime drives it.
-    std::ostringstream out;
-    HeadlessBackend recording(&out);
-    recording.showPopup(7, menu, 1);
-    EXPECT_EQ(out.str(),
-              "POPUP \"Acciones\"\n"
-              "ITEM \"&Agregar\"\n"
-              "ITEM \"&Cambiar\" disabled\n"
-              "SEPARATOR\n"
-              "ITEM \"Im&primir\"\n");
-    recording.withdrawPopup(7);
-    EXPECT_FALSE(recording.popupPending());
 }
 
 }  // namespace

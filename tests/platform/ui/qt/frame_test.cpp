@@ -19,7 +19,6 @@
 #include "platform/ui/qt/helpviewer.h"
 #include "platform/ui/qt/pictureentry.h"
 #include "platform/ui/qt/qtplacement.h"
-#include "platform/ui/qt/toolicons.h"
 #include "tests/platform/ui/qt/qtfixture.h"
 
 namespace vorda::ui::qt::test {
@@ -241,17 +240,6 @@ TEST_F(FrameTest, TileAndCascadeArrangeTheChildren) {
     const QRect overlap = backend.windowWidget(a.log->id)->geometry().intersected(
         backend.windowWidget(b.log->id)->geometry());
     EXPECT_TRUE(overlap.width() <= 2 || overlap.height() <= 2) << "tiled windows do not overlap";
-}
-
-using ToolIconsTest = QtTest;
-
-TEST_F(ToolIconsTest, EveryToolbarPictureIsDrawnAndUnknownNamesAreNull) {
-    for (const char* name : {"VCRFIRST.ICO", "VCRPRIOR.ICO", "VCRUP.ICO", "FIND.ICO", "VCRDOWN.ICO",
-                             "VCRNEXT.ICO", "VCRLAST.ICO", "MARK.ICO", "INSERT.ICO", "EDIT.ICO",
-                             "DELETE.ICO", "DITTO.ICO", "help.ico"}) {
-        EXPECT_FALSE(ToolIcons::drawn(name).isNull()) << name;
-    }
-    EXPECT_TRUE(ToolIcons::icon("nothing.ico").isNull());
 }
 
 }  // namespace
