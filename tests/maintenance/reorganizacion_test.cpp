@@ -3,9 +3,8 @@
 //   Reorganizacion        what rebuildTables() does to tables free, marked,
 //                         in use by a window of this program or by another
 //                         station, damaged; the closing message
-//   ReorganizarArchivos   the window and its thread through the runtime:
-//                         "Aceptar" rebuilds and tells, "Cancelar" touches
-//                         nothing
+//   ReorganizarArchivos   "Cancelar" touches nothing ("Aceptar" through the
+//                         program: UI script reorganizar_archivos)
 #include "maintenance/reorganizacion.h"
 
 #include <gtest/gtest.h>
@@ -185,25 +184,6 @@ protected:
     ui::Runtime rt{backend};
     int thread = 0;
 };
-
-TEST_F(ReorganizarArchivosTest, aceptar_rebuilds_on_a_thread_of_its_own_and_tells) {
-    createTables();
-    markForRebuild("AnexoII.tps");
-    thread = rt.start(&REORGANIZARARCHIVOS, ReorganizarStack);
-    backend.settle(rt);
-    ASSERT_NE(rt.topWindow(thread), nullptr);
-    EXPECT_EQ(rt.topWindow(thread)->caption(), "Reorganizar Archivos");
-    press(ReorganizarArchivosCtl::OKBUTTON);
-    EXPECT_EQ(rt.topWindow(thread), nullptr);  // the window closed at once
-    ASSERT_TRUE(backend.messagePending());
-    EXPECT_EQ(backend.pendingMessage()->text, "Los archivos han sido reorganizados");
-    EXPECT_EQ(backend.pendingMessage()->icon, ui::Icon::Information);
-    EXPECT_EQ(backend.pendingMessage()->okLabel, "Cerrar");
-    EXPECT_EQ(openCode(AnexoII::desc()), store::Ok);
-    EXPECT_EQ(backend.answer(rt, "Cerrar"), ui::HeadlessBackend::Answer::Done);
-    backend.settle(rt);
-    EXPECT_EQ(rt.threadCount(), 0u);
-}
 
 TEST_F(ReorganizarArchivosTest, cancelar_touches_nothing) {
     createTables();
