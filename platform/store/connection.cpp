@@ -18,6 +18,10 @@
 namespace vorda::store {
 namespace {
 
+// SQLite holds at most a few files on one connection.
+constexpr const char* TooManyFiles =
+    "Hay demasiados archivos abiertos a la vez; cierre alguna ventana e intente de nuevo";
+
 // vorda_upper(text): the Windows-1252 upper case, for orders and filters on
 // a text column that has no folded twin.
 void upperFunction(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -172,13 +176,23 @@ int Connection::configureSchema(const std::string& schema) {
 }
 
 int Connection::attach(const std::string& path, bool readOnly, std::string* schema) {
-    std::string id = readOnly ? "r:" : "w:";
-    id += path;
-    if (auto it = attachments_.find(id); it != attachments_.end()) {
+    // A reader takes a use of the file's writable attachment when there is
+    // one (the table refuses its writes itself): SQLite holds few files per
+    // connection, and the program's windows, reports and lookups open the
+    // same six tables in both ways.
+    auto it = attachments_.find("w:" + path);
+    if (readOnly && it == attachments_.end())
+        it = attachments_.find("r:" + path);
+    if (it != attachments_.end()) {
         ++it->second.uses;
         *schema = it->second.schema;
         return Ok;
     }
+    if (static_cast<int>(attachments_.size() + pending_.size()) >=
+        sqlite3_limit(db_, SQLITE_LIMIT_ATTACHED, -1)) {
+        return DriverError::fail(FileSystemError, "0", TooManyFiles);
+    }
+    const std::string id = (readOnly ? "r:" : "w:") + path;
     const std::string name = "t" + std::to_string(nextSchema_++);
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(db_, ("ATTACH ?1 AS " + sqlName(name)).c_str(), -1, &stmt, nullptr);

@@ -19,7 +19,10 @@
 //      synchronous FULL; busy waits last 10 s unless a transaction's begin
 //      sets its own timeout.
 //   3. Attachments are shared per (canonical path, access): two Files on one
-//      path use one attachment; the last release detaches it. While a
+//      path use one attachment, and a read-only File uses the path's
+//      writable attachment when there is one (the File refuses writes
+//      itself); the last release detaches it. Beyond SQLite's limit of
+//      attached files an open fails with a FileSystemError that says so. While a
 //      transaction is open, detaching waits until it ends (SQLite refuses to
 //      detach a file that takes part in a transaction), and so does the
 //      release of the table's sidecar lock, which is handed over with it.

@@ -75,6 +75,40 @@ TEST_F(KeyedTableOpen, sharing_rules_hold_between_files_of_one_process) {
     EXPECT_EQ(a.file->open(0x40), AccessDenied);  // read-only opens respect it too
 }
 
+// The program opens its six tables for writing in its windows and for
+// reading in its reports and lookups, all on one connection, which SQLite
+// lets hold only ten files.
+TEST_F(KeyedTableOpen, readers_share_the_writers_attachment_and_the_limit_is_told) {
+    std::vector<std::unique_ptr<Table>> writers, readers;
+    for (int i = 0; i < 8; ++i) {
+        auto& w = writers.emplace_back(std::make_unique<Table>());
+        w->file->setName("T" + std::to_string(i) + ".tps");
+        ASSERT_EQ(w->createOpen(), Ok) << i;
+        ASSERT_EQ(w->add("A", "uno"), Ok);
+        auto& r = readers.emplace_back(std::make_unique<Table>());
+        r->file->setName("T" + std::to_string(i) + ".tps");
+        ASSERT_EQ(r->file->open(kReadOnly), Ok) << platform::lastError().fileError;
+        EXPECT_TRUE(r->file->isReadOnly());
+        EXPECT_EQ(r->add("B", "dos"), AccessDenied);  // the shared attachment stays guarded
+    }
+    readers[0]->rec.CODIGO.set("A");
+    EXPECT_EQ(readers[0]->file->get(1), Ok);
+    ASSERT_EQ(writers[0]->file->close(), Ok);  // the reader keeps the file attached
+    EXPECT_EQ(readers[0]->file->get(1), Ok);
+
+    std::vector<std::unique_ptr<Table>> more;
+    int code = Ok;
+    for (int i = 8; i < 12 && code == Ok; ++i) {
+        auto& t = more.emplace_back(std::make_unique<Table>());
+        t->file->setName("T" + std::to_string(i) + ".tps");
+        code = t->createOpen();
+    }
+    EXPECT_EQ(code, FileSystemError);
+    EXPECT_NE(platform::lastError().fileError.find("demasiados archivos abiertos"),
+              std::string::npos)
+        << platform::lastError().fileError;
+}
+
 TEST_F(KeyedTableOpen, closing_one_of_two_files_keeps_the_other_usable) {
     Table a, b;
     ASSERT_EQ(a.createOpen(), Ok);
