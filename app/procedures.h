@@ -8,7 +8,7 @@
 // `set AGENTE_PERIODO "<agent><year><month><presentation>"`.
 #pragma once
 
-#include "platform/ui/headless/registry.h"
+#include "platform/ui/registry.h"
 
 namespace vorda {
 

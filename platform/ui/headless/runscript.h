@@ -11,7 +11,7 @@
 #include <istream>
 #include <ostream>
 
-#include "platform/ui/headless/registry.h"
+#include "platform/ui/registry.h"
 
 namespace vorda::ui {
 

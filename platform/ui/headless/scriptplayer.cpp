@@ -7,7 +7,7 @@
 
 #include "platform/print/document.h"
 #include "platform/ui/headless/headlessbackend.h"
-#include "platform/ui/headless/registry.h"
+#include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
 

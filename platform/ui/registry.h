@@ -1,4 +1,5 @@
-// Registry: what the program tells the UI-script player about itself.
+// Registry: what the program tells the runtime about its procedures, for the
+// UI-script player and for starting the windowed program on one of them.
 //
 // The frame procedure is started as thread 1 when a script begins, as the
 // program starts normally. Named procedures serve `start NAME [request]`:

@@ -1,5 +1,5 @@
-// The player's registry of the program's frame, procedures and menu items.
-#include "platform/ui/headless/registry.h"
+// The registry of the program's frame, procedures and menu items.
+#include "platform/ui/registry.h"
 
 #include <algorithm>
 #include <cctype>
