@@ -5,7 +5,7 @@
 #include <string>
 
 #include "data/dictionary.h"
-#include "declarations/validar_cuit.h"
+#include "data/validar_cuit.h"
 #include "framework/errorclass.h"
 #include "framework/requestglobals.h"
 #include "framework/toolbarclass.h"

@@ -5,9 +5,9 @@
 
 #include "data/anexoii.h"
 #include "data/dictionary.h"
+#include "data/validar_cuit.h"
 #include "declarations/get_alicuota.h"
 #include "declarations/recordform.h"
-#include "declarations/validar_cuit.h"
 #include "framework/errorclass.h"
 #include "framework/filemanager.h"
 #include "framework/requestglobals.h"

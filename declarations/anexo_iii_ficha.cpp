@@ -3,9 +3,9 @@
 
 #include "data/anexoiii.h"
 #include "data/dictionary.h"
+#include "data/validar_cuit.h"
 #include "declarations/formrows.h"
 #include "declarations/recordform.h"
-#include "declarations/validar_cuit.h"
 #include "framework/errorclass.h"
 #include "framework/filemanager.h"
 #include "framework/requestglobals.h"

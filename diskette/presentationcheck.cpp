@@ -5,7 +5,7 @@
 
 #include "data/exchangelayout.h"
 #include "data/exchangevalues.h"
-#include "declarations/validar_cuit.h"
+#include "data/validar_cuit.h"
 
 namespace vorda {
 

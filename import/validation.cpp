@@ -4,7 +4,7 @@
 #include "data/anexoii.h"
 #include "data/anexoiii.h"
 #include "data/exchangevalues.h"
-#include "declarations/validar_cuit.h"
+#include "data/validar_cuit.h"
 
 namespace vorda::import {
 

@@ -1,4 +1,4 @@
-#include "declarations/validar_cuit.h"
+#include "data/validar_cuit.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // VALIDAR_CUIT: the check digit, the prefix, the two input forms and the message.
-#include "declarations/validar_cuit.h"
+#include "data/validar_cuit.h"
 
 #include <gtest/gtest.h>
 
