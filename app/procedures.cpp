@@ -22,7 +22,7 @@
 #include "import/importar_anexoii.h"
 #include "import/importar_anexoiii.h"
 #include "maintenance/reorganizararchivos.h"
-#include "platform/types/threaddata.h"
+#include "platform/process/threaddata.h"
 #include "reports/imprimir_anexos.h"
 #include "reports/imprimir_ddjj.h"
 

@@ -1,9 +1,9 @@
 #include "data/tableaccess.h"
 
 #include "framework/errorclass.h"
+#include "platform/process/threaddata.h"
 #include "platform/store/perthreadfile.h"
 #include "platform/text/textfile.h"
-#include "platform/types/threaddata.h"
 
 namespace vorda {
 

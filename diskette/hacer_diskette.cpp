@@ -20,11 +20,11 @@
 #include "diskette/mediacopy.h"
 #include "diskette/unidades.h"
 #include "diskette/verificar.h"
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/connection.h"
 #include "platform/store/file.h"
 #include "platform/store/transaction.h"
-#include "platform/types/errorstate.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {

@@ -17,7 +17,7 @@
 #include <random>
 #include <vector>
 
-#include "platform/types/errorstate.h"
+#include "platform/process/errorstate.h"
 
 namespace vorda {
 

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "framework/assertion.h"
+#include "platform/process/errorstate.h"
+#include "platform/process/threadnumber.h"
 #include "platform/types/cp1252.h"
-#include "platform/types/errorstate.h"
-#include "platform/types/threadnumber.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {

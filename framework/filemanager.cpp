@@ -21,12 +21,12 @@
 #include "framework/errorclass.h"
 #include "framework/errorids.h"
 #include "framework/filesmanager.h"
+#include "platform/process/threaddata.h"
+#include "platform/process/threadnumber.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
-#include "platform/types/threaddata.h"
-#include "platform/types/threadnumber.h"
 
 namespace vorda {
 

@@ -18,7 +18,7 @@
 #include "framework/assertion.h"
 #include "framework/errorclass.h"
 #include "framework/filemanager.h"
-#include "platform/types/threadnumber.h"
+#include "platform/process/threadnumber.h"
 
 namespace vorda {
 

@@ -10,11 +10,11 @@
 #include "framework/errorids.h"
 #include "framework/filemanager.h"
 #include "framework/filestateguard.h"
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
 #include "platform/store/transaction.h"
 #include "platform/types/cp1252.h"
-#include "platform/types/errorstate.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {

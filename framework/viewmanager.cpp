@@ -8,12 +8,12 @@
 #include "framework/filemanager.h"
 #include "framework/filterexpression.h"
 #include "framework/relationmanager.h"
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
 #include "platform/types/cp1252.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
-#include "platform/types/errorstate.h"
 
 namespace vorda {
 

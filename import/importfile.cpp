@@ -10,9 +10,9 @@
 
 #include "data/ddjj.h"
 #include "data/owners.h"
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
-#include "platform/types/errorstate.h"
 
 namespace vorda::import {
 

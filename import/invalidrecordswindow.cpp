@@ -8,7 +8,7 @@
 #include "framework/errorclass.h"
 #include "framework/windowmanager.h"
 #include "import/invalidrecords.h"
-#include "platform/types/errorstate.h"
+#include "platform/process/errorstate.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/output.h"
 #include "platform/ui/runtime.h"

@@ -7,9 +7,9 @@
 
 #include "data/alicuotas.h"
 #include "data/owners.h"
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
-#include "platform/types/errorstate.h"
 
 namespace vorda::alicuotas_build {
 

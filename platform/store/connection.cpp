@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <utility>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/driverror.h"
 #include "platform/store/leftovers.h"
 #include "platform/store/lockfile.h"
 #include "platform/store/tablelayout.h"
 #include "platform/store/tablemeta.h"
-#include "platform/types/errorstate.h"
 
 namespace vorda::store {
 namespace {

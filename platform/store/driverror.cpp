@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <map>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
-#include "platform/types/errorstate.h"
 
 namespace vorda::store {
 

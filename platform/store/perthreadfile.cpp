@@ -1,8 +1,8 @@
 // One driver file per procedure thread, made on the thread's first use.
 #include "platform/store/perthreadfile.h"
 
-#include "platform/types/threaddata.h"
-#include "platform/types/threadnumber.h"
+#include "platform/process/threaddata.h"
+#include "platform/process/threadnumber.h"
 
 namespace vorda::store {
 

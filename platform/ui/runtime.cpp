@@ -9,8 +9,8 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/types/threaddata.h"
-#include "platform/types/threadnumber.h"
+#include "platform/process/threaddata.h"
+#include "platform/process/threadnumber.h"
 #include "platform/ui/window.h"
 
 namespace vorda::ui {

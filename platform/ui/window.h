@@ -45,7 +45,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/types/threaddata.h"
+#include "platform/process/threaddata.h"
 #include "platform/ui/backend.h"
 #include "platform/ui/control.h"
 #include "platform/ui/event.h"

@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/assertion.h"
+#include "platform/process/errorstate.h"
+#include "platform/process/threadnumber.h"
 #include "platform/types/cp1252.h"
-#include "platform/types/errorstate.h"
-#include "platform/types/threadnumber.h"
 #include "tests/support/recordingpresenter.h"
 
 namespace vorda {

@@ -10,9 +10,9 @@
 #include "framework/assertion.h"
 #include "framework/errorclass.h"
 #include "framework/filemanager.h"
+#include "platform/process/threadnumber.h"
 #include "platform/store/file.h"
 #include "platform/types/fixedtext.h"
-#include "platform/types/threadnumber.h"
 #include "tests/support/recordingpresenter.h"
 #include "tests/support/tempdir.h"
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/transaction.h"
-#include "platform/types/errorstate.h"
 #include "testtables.h"
 
 namespace vorda::store::test {
@@ -94,13 +94,13 @@ TEST_P(CursorFilter, between_range_on_the_last_component) {
 }
 
 TEST_P(CursorFilter, equalities_under_or_do_not_end_the_read_at_their_first_value) {
-    FilterNode months{.kind = FilterNode::Kind::Or,
-                      .field = 0,
-                      .op = CompareOp::Eq,
-                      .upper = false,
-                      .value = {},
-                      .children = {compare(F_MES, CompareOp::Eq, "03"),
-                                   compare(F_MES, CompareOp::Eq, "10")}};
+    FilterNode months{
+        .kind = FilterNode::Kind::Or,
+        .field = 0,
+        .op = CompareOp::Eq,
+        .upper = false,
+        .value = {},
+        .children = {compare(F_MES, CompareOp::Eq, "03"), compare(F_MES, CompareOp::Eq, "10")}};
     const FilterNode f = allOf({compare(F_AGENTE, CompareOp::Eq, "1/23.45.678"), months});
     EXPECT_EQ(filtered(f), (Strings{"01", "03", "05", "02"}));
     cursor->startAtLast();

@@ -14,8 +14,8 @@
 
 #include <fstream>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/transaction.h"
-#include "platform/types/errorstate.h"
 #include "testtables.h"
 
 namespace vorda::store::test {

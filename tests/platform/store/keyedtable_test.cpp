@@ -13,8 +13,8 @@
 #include <ctime>
 #include <thread>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/transaction.h"
-#include "platform/types/errorstate.h"
 #include "testtables.h"
 
 namespace vorda::store::test {

@@ -24,8 +24,8 @@
 #include <random>
 #include <string>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/transaction.h"
-#include "platform/types/errorstate.h"
 #include "testtables.h"
 
 using namespace vorda;

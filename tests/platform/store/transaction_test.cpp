@@ -4,9 +4,9 @@
 
 #include <chrono>
 
+#include "platform/process/errorstate.h"
 #include "platform/store/connection.h"
 #include "platform/text/textfile.h"
-#include "platform/types/errorstate.h"
 #include "testtables.h"
 
 namespace vorda::store::test {

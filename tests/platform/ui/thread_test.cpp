@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/types/threadnumber.h"
+#include "platform/process/threadnumber.h"
 #include "platform/ui/scheduler.h"
 #include "tests/platform/ui/uifixture.h"
 

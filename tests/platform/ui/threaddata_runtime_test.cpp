@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/types/threaddata.h"
+#include "platform/process/threaddata.h"
 #include "tests/platform/ui/uifixture.h"
 
 namespace vorda::ui::test {

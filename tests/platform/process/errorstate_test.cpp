@@ -1,9 +1,9 @@
 // The platform's last error state and logical thread numbers.
-#include "platform/types/errorstate.h"
+#include "platform/process/errorstate.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/types/threadnumber.h"
+#include "platform/process/threadnumber.h"
 
 namespace vorda::platform {
 namespace {

@@ -1,5 +1,5 @@
 // The platform's last error state and the Spanish texts of its codes.
-#include "platform/types/errorstate.h"
+#include "platform/process/errorstate.h"
 
 #include <cerrno>
 #include <utility>

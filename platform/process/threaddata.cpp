@@ -1,6 +1,6 @@
 // Per-thread copies of registered blocks: one saved copy per (block, thread)
 // except for the holder, whose copy is the block's memory itself.
-#include "platform/types/threaddata.h"
+#include "platform/process/threaddata.h"
 
 #include <algorithm>
 #include <cassert>

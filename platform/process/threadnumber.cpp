@@ -1,5 +1,5 @@
 // Logical thread numbers: the installed provider, or the single thread 1.
-#include "platform/types/threadnumber.h"
+#include "platform/process/threadnumber.h"
 
 namespace vorda::platform {
 

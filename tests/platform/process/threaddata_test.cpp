@@ -3,7 +3,7 @@
 //               start image; thread 1 keeps its copy across switches
 //   Ending    - an ended thread's copy is gone, its hooks run once
 //   Snapshot  - the holder's copies taken and put back
-#include "platform/types/threaddata.h"
+#include "platform/process/threaddata.h"
 
 #include <gtest/gtest.h>
 
