@@ -12,6 +12,7 @@
 #include "platform/store/driverror.h"
 #include "platform/store/leftovers.h"
 #include "platform/store/lockfile.h"
+#include "platform/store/sqliteerror.h"
 #include "platform/store/tablelayout.h"
 #include "platform/store/tablemeta.h"
 
@@ -133,7 +134,7 @@ std::shared_ptr<Connection> Connection::open() {
                                upperFunction, nullptr, nullptr, nullptr);
     if (int rc = conn->configureSchema("main"); rc != SQLITE_OK) {
         DriverError::fail(FileSystemError, std::to_string(rc),
-                          "Archivo de transacciones .vorda-tx: " + DriverError::sqliteText(rc));
+                          "Archivo de transacciones .vorda-tx: " + SqliteError::text(rc));
         return nullptr;
     }
     return conn;
@@ -205,9 +206,9 @@ int Connection::attach(const std::string& path, bool readOnly, std::string* sche
     }
     sqlite3_finalize(stmt);
     if (rc != SQLITE_OK)
-        return DriverError::fromSqlite(db_, rc);
+        return SqliteError::fail(db_, rc);
     if (rc = configureSchema(name); rc != SQLITE_OK) {
-        const int code = DriverError::fromSqlite(db_, rc);
+        const int code = SqliteError::fail(db_, rc);
         detachNow(name);
         return code;
     }

@@ -1,9 +1,10 @@
-// DriverError: how the store turns a failure into a driver code.
+// DriverError: how a driver turns a failure into a driver code.
 //
 // Every failing driver call ends in one of these functions: they record the
 // code, its Spanish text and (for FileSystemError) the underlying SQLite or
 // system code and text in platform::lastError(), and return the code so that
-// a caller can write `return DriverError::fail(...)`.
+// a caller can write `return DriverError::fail(...)`. The keyed-table driver
+// maps SQLite's result codes through SqliteError (sqliteerror.h).
 //
 // The driver's text reaches the user inside the catalogue's messages, so it
 // is always our own Spanish text about the file: never SQLite's or the C
@@ -12,8 +13,6 @@
 #pragma once
 
 #include <string>
-
-struct sqlite3;
 
 namespace vorda::store {
 
@@ -25,21 +24,11 @@ public:
     static int fail(int code, std::string driverCode, std::string driverText);
     // A FileSystemError described by our own (Spanish) text.
     static int fileSystem(std::string text);
-    // Records `code` with SQLite's result code `rc` and its Spanish text.
-    static int sqlite(int code, int rc);
     // Records `code` with the system's error number `err` and its Spanish
     // text, after "`what`: " when `what` is given (a path, say).
     static int system(int code, int err, const std::string& what = {});
-    // Maps a SQLite result code of a call on `db` to a driver code:
-    // unique violations -> DuplicateKey, corruption -> KeysNeedRebuild,
-    // read-only -> AccessDenied, anything else -> FileSystemError with
-    // SQLite's code and the Spanish text of it.
-    static int fromSqlite(sqlite3* db, int rc);
-    // True when `rc` reports a damaged database image.
-    static bool isCorrupt(int rc);
 
-    // Spanish texts of a SQLite result code and of a system error number.
-    static std::string sqliteText(int rc);
+    // The Spanish text of a system error number.
     static std::string systemText(int err);
 };
 

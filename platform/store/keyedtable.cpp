@@ -14,6 +14,7 @@
 #include "platform/store/drivercommand.h"
 #include "platform/store/driverror.h"
 #include "platform/store/positiontext.h"
+#include "platform/store/sqliteerror.h"
 #include "platform/store/tablebuilder.h"
 #include "platform/store/tablecursor.h"
 #include "platform/store/tablemeta.h"
@@ -478,11 +479,11 @@ int KeyedTable::eraseEqual(int key, int64_t& erased) {
 
 int KeyedTable::failSqlite(int rc) {
     sqlite3* db = connection_ ? connection_->handle() : nullptr;
-    if (!DriverError::isCorrupt(rc) || db == nullptr)
-        return DriverError::fromSqlite(db, rc);
+    if (!SqliteError::isCorrupt(rc) || db == nullptr)
+        return SqliteError::fail(db, rc);
     if (!readOnly_ && !schema_.empty())
         connection_->markForRebuild(schema_);
-    return DriverError::sqlite(KeysNeedRebuild, rc);
+    return SqliteError::record(KeysNeedRebuild, rc);
 }
 
 // ---- Size, keys and cursors ----------------------------------------------

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/store/statement.h"
+#include "platform/store/sqlvalue.h"
 
 namespace vorda::store {
 

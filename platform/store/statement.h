@@ -1,10 +1,6 @@
 // Statement: one prepared SQLite statement, finalized when destroyed.
 //
-// SqlValue is a value bound to or read from a statement: an integer, a text
-// (UTF-8), or `High`, which compares above every stored value (it is bound as
-// a zero-length blob, and SQLite orders every blob after every text and
-// number). Key bounds use it for a text component filled with its highest
-// character.
+// Values are bound and read as SqlValue (sqlvalue.h).
 //
 // Statements are reset after every use by their owners: a statement left
 // stepping would keep the file's SHARED lock and block writers elsewhere.
@@ -14,26 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/store/sqlvalue.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace vorda::store {
-
-struct SqlValue {
-    enum class Type { Integer, Text, High };
-    Type type = Type::Integer;
-    int64_t integer = 0;
-    std::string text;
-
-    static SqlValue ofInteger(int64_t v) {
-        return {.type = Type::Integer, .integer = v, .text = {}};
-    }
-    static SqlValue ofText(std::string v) {
-        return {.type = Type::Text, .integer = 0, .text = std::move(v)};
-    }
-    static SqlValue high() { return {.type = Type::High, .integer = 0, .text = {}}; }
-    friend bool operator==(const SqlValue&, const SqlValue&) = default;
-};
 
 class Statement {
 public:

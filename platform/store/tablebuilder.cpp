@@ -11,6 +11,7 @@
 
 #include "platform/store/codes.h"
 #include "platform/store/driverror.h"
+#include "platform/store/sqliteerror.h"
 #include "platform/store/statement.h"
 #include "platform/store/tablemeta.h"
 
@@ -39,9 +40,9 @@ public:
     }
     // A damaged file that even the rebuild cannot read is a file-system error.
     int fail(int rc) const {
-        if (DriverError::isCorrupt(rc))
-            return DriverError::sqlite(FileSystemError, rc);
-        return DriverError::fromSqlite(db_, rc);
+        if (SqliteError::isCorrupt(rc))
+            return SqliteError::record(FileSystemError, rc);
+        return SqliteError::fail(db_, rc);
     }
 
 private:
@@ -75,7 +76,7 @@ int quickCheck(sqlite3* db, bool* sound) {
             *sound = false;
         rc = SQLITE_OK;
     }
-    if (DriverError::isCorrupt(rc) || (rc & 0xff) == SQLITE_NOTADB) {
+    if (SqliteError::isCorrupt(rc) || (rc & 0xff) == SQLITE_NOTADB) {
         *sound = false;
         return SQLITE_OK;
     }
@@ -142,7 +143,7 @@ int TableBuilder::rebuildKeys(const std::string& path, std::string_view owner) c
     bool damaged = false;
     {
         OwnConnection conn(path, SQLITE_OPEN_READWRITE);
-        if (conn.rc() != SQLITE_OK && !DriverError::isCorrupt(conn.rc()))
+        if (conn.rc() != SQLITE_OK && !SqliteError::isCorrupt(conn.rc()))
             return conn.fail(conn.rc());
         const int code = TableMeta::check(conn.db(), "main", layout_.signature(), owner);
         if (code != Ok && code != KeysNeedRebuild)
@@ -175,7 +176,7 @@ int TableBuilder::reindexInPlace(sqlite3* db, bool* damaged) const {
     }
     int rc = sqlite3_exec(db, ("REINDEX " + sqlName(layout_.desc().name)).c_str(), nullptr, nullptr,
                           nullptr);
-    if (DriverError::isCorrupt(rc)) {
+    if (SqliteError::isCorrupt(rc)) {
         *damaged = true;
         return SQLITE_OK;
     }

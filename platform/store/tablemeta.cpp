@@ -8,6 +8,7 @@
 #include "platform/store/codes.h"
 #include "platform/store/driverror.h"
 #include "platform/store/sha256.h"
+#include "platform/store/sqliteerror.h"
 #include "platform/store/statement.h"
 #include "platform/store/tablelayout.h"
 
@@ -83,7 +84,7 @@ int TableMeta::check(sqlite3* db, const std::string& schema, const std::string& 
             return DriverError::fail(FileSystemError, std::to_string(rc),
                                      "El archivo no es una tabla de VORDA");
         }
-        return DriverError::fromSqlite(db, rc);
+        return SqliteError::fail(db, rc);
     }
     if (meta["layout"] != signature) {
         return DriverError::fileSystem("El archivo tiene otro diseño de registro");

@@ -11,6 +11,7 @@
 #include "platform/store/connection.h"
 #include "platform/store/driverror.h"
 #include "platform/store/keyedtable.h"
+#include "platform/store/sqliteerror.h"
 
 namespace vorda::store {
 namespace {
@@ -77,7 +78,7 @@ int lockAll(Connection& conn, const std::vector<KeyedTable*>& ordered, int timeo
             break;
         if (!isBusy(rc) || std::chrono::steady_clock::now() >= deadline) {
             conn.setBusyTimeout(Connection::kDefaultBusyMilliseconds);
-            return DriverError::sqlite(isBusy(rc) ? AccessDenied : FileSystemError, rc);
+            return SqliteError::record(isBusy(rc) ? AccessDenied : FileSystemError, rc);
         }
         std::this_thread::sleep_for(kRetryPause);
     }
@@ -119,7 +120,7 @@ int Transaction::commit() {
     if (sqlite3_get_autocommit(db) != 0) {
         code = DriverError::fileSystem("La transacción fue anulada por un error anterior");
     } else if (int rc = exec(db, "COMMIT"); rc != SQLITE_OK) {
-        code = DriverError::sqlite(FileSystemError, rc);
+        code = SqliteError::record(FileSystemError, rc);
         if (sqlite3_get_autocommit(db) == 0)
             exec(db, "ROLLBACK");
     }
