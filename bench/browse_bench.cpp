@@ -31,6 +31,7 @@
 #include "framework/windowmanager.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/tabledesc.h"
 #include "platform/store/transaction.h"
 #include "platform/types/fixedtext.h"

@@ -23,6 +23,7 @@
 #include "framework/filemanager.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/transaction.h"
 
 namespace {

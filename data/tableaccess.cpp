@@ -2,6 +2,7 @@
 
 #include "framework/errorclass.h"
 #include "platform/process/threaddata.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/perthreadfile.h"
 #include "platform/text/textfile.h"
 

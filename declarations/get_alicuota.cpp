@@ -7,6 +7,7 @@
 #include "data/owners.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {

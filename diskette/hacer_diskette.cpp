@@ -24,6 +24,7 @@
 #include "platform/store/codes.h"
 #include "platform/store/connection.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/transaction.h"
 #include "platform/ui/messagebox.h"
 

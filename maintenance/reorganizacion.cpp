@@ -14,6 +14,7 @@
 #include "platform/process/errorstate.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 
 namespace vorda {
 

@@ -5,10 +5,10 @@
 // As a reference, the same rows are written to a CSV file and loaded by the
 // sqlite3 shell's .import into a table with the same index. Prints seconds,
 // rows per second and peak resident memory; never fails on timing.
-#include <algorithm>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdio>
@@ -20,6 +20,7 @@
 
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/transaction.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
@@ -203,7 +204,8 @@ int main(int argc, char** argv) {
     start = std::chrono::steady_clock::now();
     cpu = cpuSeconds(RUSAGE_SELF);
     long n = 0;
-    for (int pass = 0; pass < passes; ++pass) n += readAll(*file, line, true);
+    for (int pass = 0; pass < passes; ++pass)
+        n += readAll(*file, line, true);
     report("next() in key order, quick scan", n, seconds(start), cpuSeconds(RUSAGE_SELF) - cpu);
     if (quickOnly) {
         file->close();

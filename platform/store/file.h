@@ -147,10 +147,4 @@ public:
     virtual bool perThread() const { return false; }
 };
 
-// The keyed-table driver (SQLite). `buffer` must outlive the file. The
-// fixed-record text-file driver is platform/text/textfile.h. A table on a
-// connection of its own (a transaction that spans yields) is made with the
-// overload in platform/store/connection.h. Cursors must not outlive their file.
-std::unique_ptr<File> makeKeyedTable(const TableDesc& desc, void* buffer);
-
 }  // namespace vorda::store

@@ -13,6 +13,7 @@
 #include "platform/store/codes.h"
 #include "platform/store/drivercommand.h"
 #include "platform/store/driverror.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/positiontext.h"
 #include "platform/store/sqliteerror.h"
 #include "platform/store/tablebuilder.h"

@@ -9,6 +9,7 @@
 #include "data/owners.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "tests/data/datafixture.h"
 
 namespace vorda::test {

@@ -14,7 +14,7 @@
 
 #include "data/owners.h"
 #include "platform/store/codes.h"
-#include "platform/store/keyedtable.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"

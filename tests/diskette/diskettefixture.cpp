@@ -20,6 +20,7 @@
 #include "framework/errorclass.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/transaction.h"
 
 namespace vorda::test {

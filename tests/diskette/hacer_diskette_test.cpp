@@ -26,6 +26,7 @@
 #include "diskette/diskette_hooks.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "tests/diskette/diskettefixture.h"
 
 namespace vorda::test {

@@ -12,6 +12,7 @@
 #include "framework/filemanager.h"
 #include "platform/process/threadnumber.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/types/fixedtext.h"
 #include "tests/support/recordingpresenter.h"
 #include "tests/support/tempdir.h"

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "platform/store/makekeyedtable.h"
 #include "platform/text/textfile.h"
 #include "tests/framework/relationtables.h"
 

@@ -25,6 +25,7 @@
 #include "framework/relationmanager.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
 #include "platform/types/fixedtext.h"

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "tests/framework/relationtables.h"
 
 using namespace vorda;

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 
 #include "framework/requestglobals.h"
+#include "platform/store/makekeyedtable.h"
 #include "tests/framework/formfixture.h"
 
 extern char** environ;

@@ -30,6 +30,7 @@
 #include "framework/errorclass.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "tests/support/tempdir.h"
 
 namespace vorda::import {

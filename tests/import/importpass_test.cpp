@@ -28,6 +28,7 @@
 #include "import/validation.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"

@@ -23,6 +23,7 @@
 #include "maintenance/reorganizararchivos.h"
 #include "platform/store/codes.h"
 #include "platform/store/file.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/store/tablemeta.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/runtime.h"

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <deque>
 
+#include "platform/store/makekeyedtable.h"
+
 namespace vorda::store::test {
 namespace {
 

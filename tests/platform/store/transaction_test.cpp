@@ -6,6 +6,7 @@
 
 #include "platform/process/errorstate.h"
 #include "platform/store/connection.h"
+#include "platform/store/makekeyedtable.h"
 #include "platform/text/textfile.h"
 #include "testtables.h"
 
