@@ -11,6 +11,7 @@
 #include "framework/stepclass.h"
 #include "framework/toolbarclass.h"
 #include "framework/toolbarlistboxclass.h"
+#include "framework/toolbartarget.h"
 #include "framework/windowmanager.h"
 #include "platform/store/file.h"
 #include "platform/store/tabledesc.h"
@@ -25,8 +26,10 @@ namespace vorda {
 namespace {
 // The request code a print procedure is called with.
 constexpr uint8_t RequestPrint = 5;
-constexpr int ButtonInsert = 2000, ButtonLast = 2004, ButtonFirst = 2005, ButtonNextPage = 2006,
-              ButtonPreviousPage = 2007, ButtonNextRecord = 2008, ButtonPreviousRecord = 2009;
+
+constexpr bool isForward(ReadDirection direction) {
+    return direction == ReadDirection::Forward;
+}
 }  // namespace
 
 BrowseClass::BrowseClass() = default;
@@ -48,7 +51,7 @@ void BrowseClass::Kill() {
             UpdateViewRecord();
         Me().RestoreBuffer(savedBuffer_, chosen ? BufferImage::Discard : BufferImage::Restore);
     }
-    ListQueue.clear();
+    page_.clear();
     ViewManager::Kill();
 }
 
@@ -142,13 +145,13 @@ void BrowseClass::ResetSort(bool force) {
 void BrowseClass::refillOnSelected() {
     if (deferFill())
         return;
-    if (CurrentChoice < 1 || CurrentChoice > static_cast<int>(ListQueue.size())) {
-        ListQueue.clear();
-        CurrentChoice = 0;
+    const ListPage::Row* selected = page_.selectedRow();
+    if (selected == nullptr) {
+        page_.clear();
         fillFrom({}, {}, false);
         return;
     }
-    const std::string file = ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition;
+    const std::string file = selected->filePosition;
     UpdateViewRecord();
     fillFrom({}, file, true);
 }
@@ -181,33 +184,27 @@ bool BrowseClass::followPageRows() {
 // page drops rows below the selection first, then above it; a taller one
 // reads the rows it lacks below, then above when the view ends first.
 void BrowseClass::resizePage() {
-    if (FileLoaded != 0 || ListQueue.empty())
+    if (FileLoaded != 0 || page_.empty())
         return ResetQueue();
-    while (static_cast<int>(ListQueue.size()) > LastItems) {
-        if (CurrentChoice < static_cast<int>(ListQueue.size())) {
-            ListQueue.pop_back();
+    while (page_.size() > LastItems) {
+        if (page_.selected() < page_.size()) {
+            page_.dropBottom();
             atEnd_ = false;
         } else {
-            ListQueue.pop_front();
-            --CurrentChoice;
+            page_.dropTop();
+            page_.moveSelection(-1);
             atStart_ = false;
         }
     }
-    if (static_cast<int>(ListQueue.size()) < LastItems && !atEnd_) {
-        ItemsToFill = LastItems - static_cast<int>(ListQueue.size());
-        Fetch(true);
-    }
-    if (static_cast<int>(ListQueue.size()) < LastItems && !AllowUnfilled && !atStart_) {
-        const int before = static_cast<int>(ListQueue.size());
-        ItemsToFill = LastItems - before;
-        Fetch(false);
-        CurrentChoice += static_cast<int>(ListQueue.size()) - before;
-    }
+    if (page_.size() < LastItems && !atEnd_)
+        Fetch(ReadDirection::Forward, LastItems - page_.size());
+    if (page_.size() < LastItems && !AllowUnfilled && !atStart_)
+        page_.moveSelection(Fetch(ReadDirection::Backward, LastItems - page_.size()));
     showRows();
 }
 
-BrowseClass::Row BrowseClass::makeRow() {
-    Row row;
+ListPage::Row BrowseClass::makeRow() {
+    ListPage::Row row;
     row.values.reserve(columns_.size());
     for (const ui::Binding& c : columns_)
         row.values.push_back(c.get());
@@ -216,15 +213,16 @@ BrowseClass::Row BrowseClass::makeRow() {
     return row;
 }
 
-// Reads up to ItemsToFill records; `skip` is the edge record the view was
+// Reads up to `rows` records; `skip` is the edge record the view was
 // re-positioned on (its first read returns it again). Returns rows added.
-int BrowseClass::readRows(bool forward, const std::string& skip) {
+int BrowseClass::readRows(ReadDirection direction, int rows, const std::string& skip) {
+    const bool forward = isForward(direction);
     bool skipping = !skip.empty();
     int added = 0;
-    const bool scan = QuickScan && ItemsToFill > 1;
+    const bool scan = QuickScan && rows > 1;
     if (scan)
         SetQuickScan(true);
-    while (ItemsToFill > 0) {
+    while (added < rows) {
         if ((forward ? Next() : Previous()) != Benign) {
             syncPos_.clear();
             (forward ? atEnd_ : atStart_) = true;
@@ -233,48 +231,31 @@ int BrowseClass::readRows(bool forward, const std::string& skip) {
         syncPos_ = Position();
         if (std::exchange(skipping, false) && syncPos_ == skip)
             continue;
-        (forward ? ListQueue.push_back(makeRow()) : ListQueue.push_front(makeRow()));
         ++added;
-        --ItemsToFill;
-        if (static_cast<int>(ListQueue.size()) > LastItems) {
-            (forward ? ListQueue.pop_front() : ListQueue.pop_back());
+        if (page_.add(direction, makeRow(), LastItems))
             (forward ? atStart_ : atEnd_) = false;
-        }
     }
     if (scan)
         SetQuickScan(false);
     return added;
 }
 
-void BrowseClass::Fetch(bool forward) {
-    if (ListQueue.empty()) {
+int BrowseClass::Fetch(ReadDirection direction, int rows) {
+    const bool forward = isForward(direction);
+    if (page_.empty()) {
         Reset(forward ? ResetAt::First : ResetAt::Last);
         syncPos_.clear();
-        readRows(forward, {});
-        return;
+        return readRows(direction, rows, {});
     }
-    const std::string& edge =
-        forward ? ListQueue.back().ViewPosition : ListQueue.front().ViewPosition;
-    if (syncPos_ == edge) {
-        readRows(forward, {});
-        return;
-    }
+    const std::string& edge = forward ? page_.last().ViewPosition : page_.first().ViewPosition;
+    if (syncPos_ == edge)
+        return readRows(direction, rows, {});
     const std::string from = edge;
     if (Reset(from) != Benign) {
         syncPos_.clear();
-        return;
+        return 0;
     }
-    readRows(forward, from);
-}
-
-int BrowseClass::findRow(const std::string& viewPos, const std::string& filePos) const {
-    for (size_t i = 0; i < ListQueue.size(); ++i) {
-        const Row& r = ListQueue[i];
-        if ((!viewPos.empty() && r.ViewPosition == viewPos) ||
-            (!filePos.empty() && r.filePosition == filePos))
-            return static_cast<int>(i) + 1;
-    }
-    return 0;
+    return readRows(direction, rows, from);
 }
 
 // Empties the page, reads forwards from the view's reset point and, when the
@@ -284,7 +265,7 @@ void BrowseClass::fillFrom(const std::string& keepView, const std::string& keepF
                            bool fromBuffer, const std::string& startView) {
     followPageRows();
     LoadPending = false;
-    ListQueue.clear();
+    page_.clear();
     atStart_ = atEnd_ = false;
     syncPos_.clear();
     const std::string& start = startView.empty() ? keepView : startView;
@@ -292,16 +273,13 @@ void BrowseClass::fillFrom(const std::string& keepView, const std::string& keepF
         Reset(ResetAt::Buffer);
     else if (start.empty() || Reset(start) != Benign)
         Reset(ResetAt::First);
-    ItemsToFill = LastItems;
-    const int forward = readRows(true, {});
-    if (static_cast<int>(ListQueue.size()) < LastItems && !AllowUnfilled) {
-        ItemsToFill = LastItems - static_cast<int>(ListQueue.size());
-        Fetch(false);
-    }
-    const int before = static_cast<int>(ListQueue.size()) - forward;
-    CurrentChoice = findRow(keepView, keepFile);
-    if (CurrentChoice == 0)
-        CurrentChoice = forward > 0 ? before + 1 : static_cast<int>(ListQueue.size());
+    const int forward = readRows(ReadDirection::Forward, LastItems, {});
+    if (page_.size() < LastItems && !AllowUnfilled)
+        Fetch(ReadDirection::Backward, LastItems - page_.size());
+    const int before = page_.size() - forward;
+    page_.select(page_.find(keepView, keepFile));
+    if (page_.selected() == 0)
+        page_.select(forward > 0 ? before + 1 : page_.size());
     Loaded = true;
     showRows();
 }
@@ -312,15 +290,14 @@ void BrowseClass::fillFrom(const std::string& keepView, const std::string& keepF
 void BrowseClass::ResetQueue() {
     if (deferFill())
         return;
-    if (ListQueue.empty())
+    if (page_.empty())
         return fillFrom({}, {}, false);
-    const int size = static_cast<int>(ListQueue.size());
-    const int place = std::clamp(CurrentChoice, 1, size);
-    const std::string keep = ListQueue[static_cast<size_t>(place - 1)].ViewPosition;
-    const std::string first = ListQueue.front().ViewPosition;  // the fill empties the queue
+    const int place = std::clamp(page_.selected(), 1, page_.size());
+    const std::string keep = page_.row(place).ViewPosition;
+    const std::string first = page_.first().ViewPosition;  // the fill empties the page
     fillFrom(keep, {}, false, first);
-    if (findRow(keep, {}) == 0 && !ListQueue.empty()) {
-        CurrentChoice = std::min(place, static_cast<int>(ListQueue.size()));
+    if (page_.find(keep, {}) == 0 && !page_.empty()) {
+        page_.select(std::min(place, page_.size()));
         showRows();
     }
 }
@@ -345,28 +322,17 @@ void BrowseClass::clearBuffer() {
 }
 
 void BrowseClass::UpdateViewRecord() {
-    if (CurrentChoice < 1 || CurrentChoice > static_cast<int>(ListQueue.size())) {
-        clearBuffer();
-        return;
-    }
-    const std::string& at = ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition;
-    if (Me().TryReget(at) != Benign)
+    const ListPage::Row* selected = page_.selectedRow();
+    if (selected == nullptr || Me().TryReget(selected->filePosition) != Benign)
         clearBuffer();
 }
 
 void BrowseClass::showRows() {
-    if (ListQueue.empty())
-        CurrentChoice = 0;
-    CurrentChoice =
-        std::clamp(CurrentChoice, ListQueue.empty() ? 0 : 1, static_cast<int>(ListQueue.size()));
-    std::vector<std::vector<FieldValue>> rows;
-    rows.reserve(ListQueue.size());
-    for (const Row& r : ListQueue)
-        rows.push_back(r.values);
+    page_.clampSelection();
     if (Window != nullptr) {
         if (ui::Control* list = Window->window().find(ListControlId)) {
-            list->setRowValues(rows);
-            list->setSelection(CurrentChoice);
+            list->setRowValues(page_.values());
+            list->setSelection(page_.selected());
         }
     }
     UpdateViewRecord();
@@ -376,27 +342,26 @@ void BrowseClass::showRows() {
 void BrowseClass::ScrollOne(ui::EventKind kind) {
     const bool down = kind == ui::EventKind::ScrollDown;
     lastScroll_ = kind;
-    const int size = static_cast<int>(ListQueue.size());
-    if (down && CurrentChoice < size)
-        ++CurrentChoice;
-    else if (!down && CurrentChoice > 1)
-        --CurrentChoice;
-    else if (FileLoaded == 0 && size > 0) {
-        ItemsToFill = 1;
-        Fetch(down);
-    }
+    if (down && page_.selected() < page_.size())
+        page_.moveSelection(1);
+    else if (!down && page_.selected() > 1)
+        page_.moveSelection(-1);
+    else if (FileLoaded == 0 && !page_.empty())
+        Fetch(down ? ReadDirection::Forward : ReadDirection::Backward, 1);
     showRows();
 }
 
+// A full page read keeps the selection in its place on the page; near the
+// view's ends it moves by the rows left unread.
 void BrowseClass::ScrollPage(ui::EventKind kind) {
     const bool down = kind == ui::EventKind::PageDown;
     lastScroll_ = kind;
     if (FileLoaded == 0) {
-        ItemsToFill = LastItems;
-        Fetch(down);
-        CurrentChoice += down ? ItemsToFill : -ItemsToFill;
+        const int unread =
+            LastItems - Fetch(down ? ReadDirection::Forward : ReadDirection::Backward, LastItems);
+        page_.moveSelection(down ? unread : -unread);
     } else {
-        CurrentChoice += down ? LastItems : -LastItems;
+        page_.moveSelection(down ? LastItems : -LastItems);
     }
     showRows();
 }
@@ -405,13 +370,12 @@ void BrowseClass::ScrollEnd(ui::EventKind kind) {
     const bool top = kind == ui::EventKind::ScrollTop;
     lastScroll_ = kind;
     if (FileLoaded == 0) {
-        ListQueue.clear();
+        page_.clear();
         atStart_ = atEnd_ = false;
-        ItemsToFill = LastItems;
-        Fetch(top);
+        Fetch(top ? ReadDirection::Forward : ReadDirection::Backward, LastItems);
         (top ? atStart_ : atEnd_) = true;
     }
-    CurrentChoice = top ? 1 : static_cast<int>(ListQueue.size());
+    page_.select(top ? 1 : page_.size());
     showRows();
 }
 
@@ -429,7 +393,7 @@ void BrowseClass::Drag(int percent) {
         return;
     }
     if (FileLoaded != 0) {
-        CurrentChoice = percent * static_cast<int>(ListQueue.size()) / 100;
+        page_.select(percent * page_.size() / 100);
         return showRows();
     }
     if (percent < 50)
@@ -468,7 +432,7 @@ void BrowseClass::prepareThumb() {
 }
 
 std::string BrowseClass::SelectedKeyText(int field) const {
-    if (CurrentChoice < 1 || field < 1)
+    if (page_.selectedRow() == nullptr || field < 1)
         return {};
     const store::FieldDesc& f = Me().File->desc().field(field);
     if (f.kind != store::FieldKind::Text)
@@ -481,15 +445,16 @@ void BrowseClass::UpdateThumb() {
         return;
     int percent = 50;
     const SortExtra* extra = GetSort() > 0 ? currentExtra() : nullptr;
-    if (FileLoaded != 0 && !ListQueue.empty()) {
-        percent = CurrentChoice * 100 / static_cast<int>(ListQueue.size());
-    } else if (extra != nullptr && extra->thumb != nullptr && keyField() > 0 && CurrentChoice > 0) {
+    const int selected = page_.selected();
+    if (FileLoaded != 0 && !page_.empty()) {
+        percent = selected * 100 / page_.size();
+    } else if (extra != nullptr && extra->thumb != nullptr && keyField() > 0 && selected > 0) {
         prepareThumb();
         percent = extra->thumb->GetPercentile(SelectedKeyText(keyField()));
-    } else if (atStart_ && CurrentChoice <= 1) {
+    } else if (atStart_ && selected <= 1) {
         percent = 0;
-    } else if (atEnd_ && CurrentChoice == static_cast<int>(ListQueue.size()) &&
-               lastScroll_ != ui::EventKind::ScrollUp && lastScroll_ != ui::EventKind::PageUp) {
+    } else if (atEnd_ && selected == page_.size() && lastScroll_ != ui::EventKind::ScrollUp &&
+               lastScroll_ != ui::EventKind::PageUp) {
         percent = 100;
     }
     Window->window().control(ListControlId).setThumb(percent);
@@ -497,17 +462,17 @@ void BrowseClass::UpdateThumb() {
 
 void BrowseClass::TakeVCRScroll(int button) {
     switch (button) {
-        case ButtonLast:
+        case toolbar::Bottom:
             return ScrollEnd(ui::EventKind::ScrollBottom);
-        case ButtonFirst:
+        case toolbar::Top:
             return ScrollEnd(ui::EventKind::ScrollTop);
-        case ButtonNextPage:
+        case toolbar::PageDown:
             return ScrollPage(ui::EventKind::PageDown);
-        case ButtonPreviousPage:
+        case toolbar::PageUp:
             return ScrollPage(ui::EventKind::PageUp);
-        case ButtonNextRecord:
+        case toolbar::Down:
             return ScrollOne(ui::EventKind::ScrollDown);
-        case ButtonPreviousRecord:
+        case toolbar::Up:
             return ScrollOne(ui::EventKind::ScrollUp);
         default:
             break;
@@ -547,17 +512,13 @@ bool BrowseClass::ResetFromAsk(uint8_t& request, uint8_t response) {
     const int vcr = std::exchange(VCRRequest, 0);
     if (vcr == 0 || response != ResponseCompleted)
         return false;
-    if (vcr == ButtonInsert || (vcr == ButtonNextRecord && request == RequestInsert)) {
+    if (vcr == toolbar::Insert || (vcr == toolbar::Down && request == RequestInsert)) {
         request = RequestInsert;
         return true;
     }
-    const std::string from = CurrentChoice > 0
-                                 ? ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition
-                                 : std::string();
+    const std::string from = selectedFilePosition();
     TakeVCRScroll(vcr);
-    const std::string to = CurrentChoice > 0
-                               ? ListQueue[static_cast<size_t>(CurrentChoice - 1)].filePosition
-                               : std::string();
+    const std::string to = selectedFilePosition();
     return !to.empty() && to != from;  // at the view's end the form is not reopened
 }
 
@@ -572,10 +533,15 @@ void BrowseClass::fillOnFormRecord() {
     const std::string at = key > 0 ? Me().File->position(key) : std::string();
     if (!at.empty()) {
         fillFrom(at, file, false, at);
-        if (findRow({}, file) != 0)
+        if (page_.find({}, file) != 0)
             return;
     }
     fillFrom({}, file, true);
+}
+
+std::string BrowseClass::selectedFilePosition() const {
+    const ListPage::Row* selected = page_.selectedRow();
+    return selected != nullptr ? selected->filePosition : std::string();
 }
 
 BrowseTarget::Buttons BrowseClass::ListButtons() const {
@@ -589,7 +555,7 @@ void BrowseClass::UpdateWindow() {
     if (Window == nullptr || !Window->window().isOpen())
         return;
     ui::Window& w = Window->window();
-    const bool row = CurrentChoice > 0;
+    const bool row = page_.selected() > 0;
     for (ui::ControlId c : {ChangeControl, DeleteControl, PrintControl}) {
         if (c && w.find(c) != nullptr)
             w.control(c).setEnabled(row);
@@ -612,7 +578,7 @@ void BrowseClass::UpdateToolbarButtons() {
 }
 
 void BrowseClass::selectAndClose() {
-    if (CurrentChoice == 0)
+    if (page_.selected() == 0)
         return;
     UpdateViewRecord();
     Window->SetResponse(ResponseCompleted);
@@ -691,19 +657,19 @@ Level BrowseClass::takeAccepted(ui::ControlId control) {
     if (control == ListControlId) {  // double click or Enter on a row
         if (SelectingFlag)
             selectAndClose();
-        else if (ChangeControl && CurrentChoice > 0)
+        else if (ChangeControl && page_.selected() > 0)
             Ask(RequestChange);
         return Benign;
     }
     if (control == InsertControl && InsertControl)
         Ask(RequestInsert);
-    else if (control == ChangeControl && ChangeControl && CurrentChoice > 0)
+    else if (control == ChangeControl && ChangeControl && page_.selected() > 0)
         Ask(RequestChange);
-    else if (control == DeleteControl && DeleteControl && CurrentChoice > 0)
+    else if (control == DeleteControl && DeleteControl && page_.selected() > 0)
         Ask(RequestDelete);
     else if (control == SelectControl && SelectControl)
         selectAndClose();
-    else if (control == PrintControl && PrintControl && CurrentChoice > 0)
+    else if (control == PrintControl && PrintControl && page_.selected() > 0)
         print();
     else if (control == ToolControl && ToolControl)
         ShowPopup("Browse Actions");
@@ -723,9 +689,9 @@ Level BrowseClass::takeAlertKey(ui::KeyCode key) {
         press(HelpControl);
     else if (key == ui::key::Insert && InsertControl)
         Ask(RequestInsert);
-    else if (key == ui::key::CtrlEnter && ChangeControl && CurrentChoice > 0)
+    else if (key == ui::key::CtrlEnter && ChangeControl && page_.selected() > 0)
         Ask(RequestChange);
-    else if (key == ui::key::Delete && DeleteControl && CurrentChoice > 0)
+    else if (key == ui::key::Delete && DeleteControl && page_.selected() > 0)
         Ask(RequestDelete);
     else if (GetSort() > 0 && currentExtra()->locator != nullptr)
         currentExtra()->locator->TakeKey(key);
@@ -752,7 +718,7 @@ Level BrowseClass::takeListEvent(const ui::Event& event) {
             Drag(event.thumb);
             break;
         case EventKind::NewSelection:
-            CurrentChoice = Window->window().control(ListControlId).selection();
+            page_.select(Window->window().control(ListControlId).selection());
             showRows();
             break;
         case EventKind::AlertKey:

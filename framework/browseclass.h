@@ -1,7 +1,8 @@
 // BrowseClass: a view shown one page at a time in a list control.
 //
-// The list holds at most LastItems rows (the visible lines); each row keeps
-// its column values, its view position and its record's file position. The
+// The list's page (ListPage) holds at most LastItems rows (the visible
+// lines); each row keeps its column values, its view position and its
+// record's file position. The
 // page size follows the rows the list control shows (ui::Control::pageRows,
 // reported by the backend): it is taken before every fill, and a Sized event
 // that changed it grows or shrinks the page around the selected record. The
@@ -25,7 +26,8 @@
 // PopupItems; the chosen item's button is pressed), F1 (the help button).
 //
 // Invariants:
-//   1. ListQueue.size() <= LastItems; CurrentChoice is 0 only when empty.
+//   1. The page holds at most LastItems rows; its selection is 0 only when
+//      it is empty (between operations).
 //   2. After every change the record buffer holds the selected row's record
 //      (UpdateViewRecord), or is cleared when the list is empty.
 //   3. syncPos_ is the position of the record the view read last, or empty
@@ -35,12 +37,12 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/browsetarget.h"
+#include "framework/listpage.h"
 #include "framework/viewmanager.h"
 #include "platform/ui/binding.h"
 
@@ -54,12 +56,6 @@ class WindowManager;
 
 class BrowseClass : public ViewManager, public BrowseTarget {
 public:
-    struct Row {
-        std::vector<FieldValue> values;
-        std::string ViewPosition;
-        std::string filePosition;
-    };
-
     // One item of the list's popup menu; it mimics its button.
     struct PopupItem {
         std::string text;
@@ -108,7 +104,10 @@ public:
     bool ResetFromAsk(uint8_t& request, uint8_t response);
     void Ask(uint8_t request);
 
-    void Fetch(bool forward);
+    // Reads up to `rows` records beyond the page's edge in `direction` (from
+    // the view's start or end when the page is empty); the page keeps at most
+    // LastItems rows. Returns the rows added.
+    int Fetch(ReadDirection direction, int rows);
     void ScrollOne(ui::EventKind kind);
     void ScrollPage(ui::EventKind kind);
     void ScrollEnd(ui::EventKind kind);
@@ -123,7 +122,8 @@ public:
     // Shows the popup menu of PopupItems (titled `title`) and presses the
     // chosen item's button.
     void ShowPopup(const std::string& title = {});
-    size_t Records() const { return ListQueue.size(); }
+    size_t Records() const { return static_cast<size_t>(page_.size()); }
+    const ListPage& Page() const { return page_; }
     // Text of field `field` of the selected row's record (raw bytes).
     std::string SelectedKeyText(int field) const;
 
@@ -137,10 +137,7 @@ public:
     Buttons ListButtons() const override;
     bool Selecting() const override { return SelectingFlag; }
 
-    std::deque<Row> ListQueue;
     ui::ControlId ListControlId{};
-    int CurrentChoice = 0;
-    int ItemsToFill = 0;
     int LastItems = 10;
     uint8_t FileLoaded = 0;
     bool Loaded = false;
@@ -172,13 +169,13 @@ private:
     void resizePage();
     void press(ui::ControlId button);
     SortExtra* currentExtra();
-    int readRows(bool forward, const std::string& skip);
-    Row makeRow();
+    int readRows(ReadDirection direction, int rows, const std::string& skip);
+    ListPage::Row makeRow();
+    std::string selectedFilePosition() const;
     // Fills the page from `startView` (default: `keepView`), from the record
     // buffer, or from the first record, and selects the kept row if read.
     void fillFrom(const std::string& keepView, const std::string& keepFile, bool fromBuffer,
                   const std::string& startView = {});
-    int findRow(const std::string& viewPos, const std::string& filePos) const;
     void showRows();
     void clearBuffer();
     void prepareThumb();
@@ -192,6 +189,7 @@ private:
 
     std::vector<SortExtra> extras_;
     std::vector<ui::Binding> columns_;
+    ListPage page_;
     std::unique_ptr<ToolbarListBoxClass> toolbarTarget_;
     ui::ControlId sortSheet_{};
     std::vector<int> sortOfTab_;
