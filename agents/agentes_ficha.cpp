@@ -225,7 +225,7 @@ Level AgentesFicha::Init() {
     AddItem(Ctl::Cancel, ResponseCancelled);
     openedHere_ = Relate::AGENTES->Open() == Benign;
     Primary = Relate::AGENTES;
-    DeleteAction = 3;
+    DeleteAction = DeleteMode::ShowForm;
     OKControl = Ctl::OK;
     level = PrimeUpdate();
     if (level != Benign)

@@ -16,7 +16,7 @@
 //   - the ditto memory AGE_History (History::AGE:Record) holds the agent as
 //     it was last saved through this form in the run; Ctrl+' or the
 //     toolbar's "Valor Previo" copies the focused entry's value back;
-//   - a delete shows the agent (DeleteAction 3) and deletes on "Aceptar".
+//   - a delete shows the agent (DeleteMode::ShowForm) and deletes on "Aceptar".
 #pragma once
 
 #include "data/agentes.h"

@@ -255,9 +255,9 @@ void AgentesList::addSorts() {
         {.key = Agentes::AGE_NRO, .entry = Ctl::Locator_Nro, .field = AGE_F::NRO_AGENTE},
     };
     for (size_t i = 0; i < std::size(sorts); ++i) {
-        steps_[i].Init(1, StepStringClass::LookupMode::Runtime);
+        steps_[i].Init(stepflag::Alpha, StepStringClass::LookupMode::Runtime);
         browse_.AddSortOrder(&steps_[i], sorts[i].key);
-        locators_[i].Init(sorts[i].entry, sorts[i].field, true);
+        locators_[i].Init(sorts[i].entry, sorts[i].field, LetterCase::Ignored);
         browse_.AddLocator(&locators_[i]);
     }
     // Tab 1 "Por Nº de Agente" -> 3, tab 2 "Por CUIT" -> 1, tab 3 "Por Denominación" -> 2.

@@ -30,6 +30,7 @@
 #include "app/program.h"
 #include "app/windowedrun.h"
 #include "diskette/verificar.h"
+#include "framework/level.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/headless/runscript.h"
 
@@ -66,7 +67,10 @@ std::function<void()> registeredProcedure(const char* name, const char* request)
     static const vorda::ui::Registry registry = vorda::programRegistry();
     const vorda::ui::Registry::Entry* entry = registry.procedure(name);
     const std::string_view r = request != nullptr ? request : "";
-    const int code = r == "insert" ? 1 : r == "change" ? 2 : r == "delete" ? 3 : 0;
+    const int code = r == "insert"   ? vorda::RequestInsert
+                     : r == "change" ? vorda::RequestChange
+                     : r == "delete" ? vorda::RequestDelete
+                                     : 0;
     if (entry == nullptr || (request != nullptr && code == 0))
         return {};
     return [procedure = entry->procedure, code] {

@@ -121,7 +121,7 @@ void measure(ui::Window& w, RelationManager& relate, long rows) {
     StepStringClass step;
     step.Init(stepflag::Alpha, StepStringClass::LookupMode::Runtime);
     IncrementalLocatorClass locator;
-    locator.Init({}, 2, true);
+    locator.Init({}, 2, LetterCase::Ignored);
     list.Init(1, &relate, manager);
     list.LastItems = 20;
     list.AddSortOrder(&step, 2);
@@ -130,7 +130,7 @@ void measure(ui::Window& w, RelationManager& relate, long rows) {
     list.AddField(ui::bindField(AG.NOMBRE));
     const auto none = [] {};
     const auto top = [&] { list.ScrollEnd(ui::EventKind::ScrollTop); };
-    list.ResetSort(true);
+    list.ResetSort(Refill::Always);
     // The first page after the view was opened again.
     const double open = timeIt(
         15, [&] { list.Close(); }, [&] { list.ScrollEnd(ui::EventKind::ScrollTop); });
@@ -154,7 +154,7 @@ void measure(ui::Window& w, RelationManager& relate, long rows) {
         if (list.Records() != 20 && list.Records() != static_cast<size_t>(rows))
             std::printf("  check %s: only %zu rows on the page\n", what, list.Records());
     };
-    list.ResetSort(true);
+    list.ResetSort(Refill::Always);
     check("open");
     list.ScrollPage(ui::EventKind::PageDown);
     check("page");

@@ -66,7 +66,7 @@ Level AnexoIIFicha::Init() {
     // closes the table, whatever the line's rules read into it meanwhile.
     Access::DDJJ->UseFile(UsageLevel::Ordinary);
     Primary = Relate::ANEXOII;
-    DeleteAction = 3;
+    DeleteAction = DeleteMode::ShowForm;
     OKControl = Ctl::OK;
     level = PrimeUpdate();
     if (level != Benign)

@@ -162,7 +162,7 @@ Level AnexoIIIFicha::Init() {
     // closes the table, whatever the line's rule reads into it meanwhile.
     Access::DDJJ->UseFile(UsageLevel::Ordinary);
     Primary = Relate::ANEXOIII;
-    DeleteAction = 3;
+    DeleteAction = DeleteMode::ShowForm;
     OKControl = Ctl::OK;
     level = PrimeUpdate();
     if (level != Benign)

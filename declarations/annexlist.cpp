@@ -10,7 +10,7 @@ void AnnexList::Init(WindowManager& form, std::initializer_list<ui::Binding> col
     browse_.Init(setup_.list, annex, form);
     browse_.AddSortOrder(nullptr, setup_.key);
     browse_.AddRange(DeclarationKeyFields::AGENTE_PERIODO, Relate::DDJJ, annex);
-    locator_.Init({}, DeclarationKeyFields::AGENTE_PERIODO, false);
+    locator_.Init({}, DeclarationKeyFields::AGENTE_PERIODO, LetterCase::Exact);
     browse_.AddLocator(&locator_);
     for (const ui::Binding& c : columns)
         browse_.AddField(c);

@@ -174,7 +174,7 @@ void DdjjList::addSorts() {
     browse_.AddSortOrder(&steps_[0], Ddjj::DJ_AGE);
     steps_[1].Init(1, StepStringClass::LookupMode::Runtime);
     browse_.AddSortOrder(&steps_[1], Ddjj::DDJJ);
-    locator_.Init({}, DDJ_F::AGENTE_PERIODO, false);
+    locator_.Init({}, DDJ_F::AGENTE_PERIODO, LetterCase::Exact);
     browse_.AddLocator(&locator_);
     browse_.SetSortSheet(Ctl::CurrentTab, {2, 1});
 }

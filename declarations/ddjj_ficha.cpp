@@ -87,7 +87,7 @@ public:
     Level Init() override;
     Level Kill() override;
     void PrimeFields() override;
-    void Reset(bool force = false) override;
+    void Reset(Refill refill = Refill::IfChanged) override;
     uint8_t Run(uint16_t number, uint8_t request) override;
     using WindowManager::Run;
     Level TakeAccepted() override;
@@ -118,7 +118,7 @@ Level DdjjFicha::Init() {
     openTable(*Relate::DDJJ);
     openTable(*Relate::AGENTES);
     Primary = Relate::DDJJ;
-    DeleteAction = 3;
+    DeleteAction = DeleteMode::ShowForm;
     OKControl = Ctl::OK;
     level = PrimeUpdate();
     if (level != Benign)
@@ -186,15 +186,16 @@ Level DdjjFicha::Kill() {
 
 // The agent's name and the declaration's Annex I record are read afresh on
 // every refresh outside the save's select-all pass.
-void DdjjFicha::Reset(bool force) {
-    ForcedReset = ForcedReset | (force ? 1 : 0);
+void DdjjFicha::Reset(Refill refill) {
+    if (refill == Refill::Always)
+        ForcedReset = 1;
     if (window().inSelectAll())
         return;
     A1.AGENTE_PERIODO = DDJ.AGENTE_PERIODO;
     Access::ANEXOI->Fetch(AnexoI::ANEXOI);
     AGE.NRO_AGENTE.setRaw(DDJ.NRO_AGENTE().raw());
     Access::AGENTES->Fetch(Agentes::AGE_NRO);
-    RecordForm::Reset(false);
+    RecordForm::Reset();
 }
 
 uint8_t DdjjFicha::Run(uint16_t number, uint8_t request) {
@@ -246,7 +247,7 @@ Level DdjjFicha::acceptAgent() {
             return refuse(Ctl::DDJ_NRO_AGENTE);
         DDJ.NRO_AGENTE().setRaw(AGE.NRO_AGENTE.raw());
     }
-    Reset(false);
+    Reset();
     if (Access::DDJJ->ValidateField(DDJ_F::NRO_AGENTE) != Benign) {
         window().stopSelectAll();
         return refuse(Ctl::DDJ_NRO_AGENTE);

@@ -120,10 +120,10 @@ BrowseClass::SortExtra* BrowseClass::currentExtra() {
     return &extras_[static_cast<size_t>(GetSort() - 1)];
 }
 
-bool BrowseClass::SetSort(int number, bool force) {
+bool BrowseClass::SetSort(int number, Refill refill) {
     checkSort(number);
     const bool changed = ViewManager::SetSort(number);
-    if (!changed && !force && Loaded)
+    if (!changed && refill == Refill::IfChanged && Loaded)
         return false;
     syncPos_.clear();
     if (changed)
@@ -133,11 +133,11 @@ bool BrowseClass::SetSort(int number, bool force) {
     return true;
 }
 
-void BrowseClass::ResetSort(bool force) {
+void BrowseClass::ResetSort(Refill refill) {
     if (sortSheet_)
-        SetSort(sortOfCurrentTab(), force);
+        SetSort(sortOfCurrentTab(), refill);
     else
-        SetSort(GetSort() == 0 ? 1 : GetSort(), force);
+        SetSort(GetSort() == 0 ? 1 : GetSort(), refill);
 }
 
 // The sort changed: the record selected so far stays selected, now among its
@@ -741,7 +741,7 @@ Level BrowseClass::TakeEvent(const ui::Event& event) {
         return Benign;
     }
     if (sortSheet_ && event.control == sortSheet_ && event.kind == ui::EventKind::NewSelection) {
-        SetSort(sortOfCurrentTab(), false);
+        SetSort(sortOfCurrentTab(), Refill::IfChanged);
         UpdateWindow();
         return Benign;
     }

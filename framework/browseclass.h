@@ -87,9 +87,9 @@ public:
 
     using ViewManager::SetSort;
     // Selects sort `number`; refills when it changed (keeping the selected
-    // record selected), when forced or before the first fill. True when it
-    // refilled (or deferred the fill: see ResetQueue).
-    bool SetSort(int number, bool force);
+    // record selected), with Refill::Always, or before the first fill. True
+    // when it refilled (or deferred the fill: see ResetQueue).
+    bool SetSort(int number, Refill refill);
     // Refills the page around the selected row; while the list cannot be
     // seen (and ActiveInvisible is off) only LoadPending is set, and the
     // window refills it once it can (NeedsRefresh).
@@ -131,7 +131,7 @@ public:
     Level TakeEvent(const ui::Event& event) override;
     // True while a deferred fill waits and the list can now be seen.
     bool NeedsRefresh() override;
-    void ResetSort(bool force) override;
+    void ResetSort(Refill refill) override;
     void UpdateWindow() override;
     ui::ControlId ListControl() const override { return ListControlId; }
     Buttons ListButtons() const override;

@@ -18,6 +18,10 @@
 
 namespace vorda {
 
+// Whether a list refills when its sort is re-applied: only when the sort
+// changed (or the list was never filled), or always.
+enum class Refill { IfChanged, Always };
+
 class BrowseTarget {
 public:
     // The list's own buttons; 0 = the list has none.
@@ -35,8 +39,8 @@ public:
     virtual Level TakeEvent(const ui::Event& event) = 0;
     // True when the list's page is stale and the window should reset.
     virtual bool NeedsRefresh() = 0;
-    // Re-applies the current sort; `force` refills even when it did not change.
-    virtual void ResetSort(bool force) = 0;
+    // Re-applies the current sort, refilling as `refill` says.
+    virtual void ResetSort(Refill refill) = 0;
     // Brings the list's buttons, locator and thumb up to date.
     virtual void UpdateWindow() = 0;
 

@@ -9,10 +9,10 @@
 
 namespace vorda {
 
-void LocatorClass::Init(ui::ControlId control, int field, bool noCase) {
+void LocatorClass::Init(ui::ControlId control, int field, LetterCase letters) {
     Control = control;
     Field = field;
-    NoCase = noCase;
+    NoCase = letters == LetterCase::Ignored;
     Shadow.clear();
     picture_.reset();
     pictureLooked_ = false;

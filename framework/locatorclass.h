@@ -26,6 +26,10 @@ namespace vorda {
 
 class BrowseClass;
 
+// Whether typed text compares with the key's values letter case and all, or
+// upper-cased (the key ignores case).
+enum class LetterCase { Exact, Ignored };
+
 class LocatorClass {
 public:
     static constexpr size_t MaxText = 40;
@@ -33,7 +37,7 @@ public:
     virtual ~LocatorClass() = default;
     // `field` is the key field the text is compared with; `control` shows the
     // search text (0: none).
-    void Init(ui::ControlId control, int field, bool noCase);
+    void Init(ui::ControlId control, int field, LetterCase letters);
     void SetList(BrowseClass* list) { list_ = list; }
     // A key alerted on the list: true when the locator used it.
     virtual bool TakeKey(ui::KeyCode key);

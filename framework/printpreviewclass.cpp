@@ -64,7 +64,7 @@ Level PreviewWindowManager::Init() {
         return level;
     window().open();
     Opened = 1;
-    Inited |= 1;
+    Inited.set(InitedFlag::Opened);
     window().alert(ui::key::PgDn);
     window().alert(ui::key::PgUp);
     if (KeepPlacement) {

@@ -48,7 +48,7 @@ Level ReportManager::Init(ProcessClass& process, print::Report* report,
     // Opened directly: a progress window keeps no placement of its own.
     window().open();
     Opened = 1;
-    Inited |= 1;
+    Inited.set(InitedFlag::Opened);
     return Benign;
 }
 

@@ -43,10 +43,10 @@ Level WindowManager::Init() {
     Browses.clear();
     Buttons.clear();
     FileDrops.clear();
-    CancelAction = 3;
+    CancelAction = {CancelFlag::Save, CancelFlag::Ask};
     ChangeAction = 1;
     Dead = 0;
-    DeleteAction = 2;
+    DeleteAction = DeleteMode::Confirm;
     Errors = &GlobalErrors();
     Files.clear();
     FirstField = {};
@@ -54,8 +54,8 @@ Level WindowManager::Init() {
     ResetOnGainFocus = 0;
     History.clear();
     HistoryKey = 0;
-    Inited = 0;
-    InsertAction = 2;
+    Inited = {};
+    InsertAction = InsertMode::Close;
     LastInsertedPosition.clear();
     OKControl = {};
     Opened = 0;
@@ -112,7 +112,7 @@ uint8_t WindowManager::Run(uint16_t, uint8_t) {
 void WindowManager::OpenWindow() {
     window_.open();
     Opened = 1;
-    Inited |= 1;
+    Inited.set(InitedFlag::Opened);
     const bool frame = (window_.desc().flags & ui::window::Frame) != 0;
     if (KeepPlacement && !frame && Errors != nullptr) {
         placementSection_ = Errors->GetProcedureName();
@@ -136,14 +136,15 @@ void WindowManager::keepPlacement() {
 
 void WindowManager::Open() {
     window_.display();
-    Reset(true);
+    Reset(Refill::Always);
 }
 
-void WindowManager::Reset(bool force) {
-    force = force || ForcedReset != 0;
+void WindowManager::Reset(Refill refill) {
+    if (ForcedReset != 0)
+        refill = Refill::Always;
     ForcedReset = 0;
     for (BrowseTarget* list : Browses) {
-        list->ResetSort(force);
+        list->ResetSort(refill);
         list->UpdateWindow();
     }
     if (Toolbar != nullptr) {
@@ -208,7 +209,7 @@ void WindowManager::AddHistoryField(ui::ControlId control, int field) {
 // 1. The primary table is in use for update and its linking values are kept.
 // 2. Each table of Files keeps an image of its record.
 // 3. Insert: PrimeFields may refuse the insert (Fatal: not shown).
-// 4. Delete with DeleteAction 2 or 4: served at once (Fatal: not shown).
+// 4. Delete with DeleteMode Confirm or Silent: served at once (Fatal: not shown).
 // 5. Saved = the record as the form shows it first.
 Level WindowManager::PrimeUpdate() {
     if (Primary == nullptr)
@@ -217,15 +218,16 @@ Level WindowManager::PrimeUpdate() {
     Primary->Save();
     for (UpdateFile& f : Files)
         f.saved = f.file->SaveBuffer();
-    if (Request == RequestInsert && InsertAction != 0) {
+    if (Request == RequestInsert && InsertAction != InsertMode::None) {
         Response = ResponseCompleted;
         PrimeFields();
         if (Response == ResponseCancelled)
             return Fatal;
         Response = ResponseCancelled;
     }
-    if (Request == RequestDelete && (DeleteAction == 2 || DeleteAction == 4)) {
-        const Level level = Primary->Delete(DeleteAction == 2 ? Confirm::Ask : Confirm::DontAsk);
+    if (Request == RequestDelete && DeleteAction != DeleteMode::ShowForm) {
+        const Level level =
+            Primary->Delete(DeleteAction == DeleteMode::Confirm ? Confirm::Ask : Confirm::DontAsk);
         Response = level == Benign ? ResponseCompleted : ResponseCancelled;
         return Fatal;
     }
@@ -415,14 +417,14 @@ Level WindowManager::completeInsert() {
         stayOnFirstField();
         return Benign;
     }
-    if (InsertAction == 4) {
+    if (InsertAction == InsertMode::AskAnother) {
         if (Errors->Throw(msg::AddAnother) != Benign) {
             SetResponse(ResponseCompleted);
             return Benign;
         }
         return insertAnother();
     }
-    if (InsertAction == 3)
+    if (InsertAction == InsertMode::Another)
         return insertAnother();
     SetResponse(ResponseCompleted);
     return Benign;
@@ -483,7 +485,7 @@ Level WindowManager::completeChange() {
 // change. A form that adds records offers to add it again with the values on
 // the form (it becomes an insert form); otherwise, or on No, it closes.
 Level WindowManager::recordGone() {
-    if (InsertAction == 0) {
+    if (InsertAction == InsertMode::None) {
         Errors->Throw(msg::RecordChanged);
         closeWithoutAsking();
         return Benign;
@@ -547,13 +549,13 @@ Level WindowManager::askCloseChanged(bool& stay) {
     stay = false;
     const bool tearingDown =
         ui::Runtime::instance() != nullptr && ui::Runtime::instance()->tearingDown();
-    if (tearingDown || !isEditRequest(Request) || Primary == nullptr || CancelAction == 0)
+    if (tearingDown || !isEditRequest(Request) || Primary == nullptr || CancelAction.empty())
         return Benign;
     Update();
     if (!recordChanged())
         return Benign;
-    const bool save = (CancelAction & 1) != 0;
-    const bool ask = (CancelAction & 2) != 0;
+    const bool save = CancelAction.has(CancelFlag::Save);
+    const bool ask = CancelAction.has(CancelFlag::Ask);
     stay = true;
     if (save && !ask) {
         PressOK();

@@ -23,7 +23,7 @@
 //       Level level = WindowManager::Init();    // defaults, OriginalRequest
 //       if (level != Benign) return level;
 //       FirstField = Ctl::AGE_NRO_AGENTE; OKControl = Ctl::OK;
-//       HistoryKey = ui::key::CtrlQuote; DeleteAction = 3;
+//       HistoryKey = ui::key::CtrlQuote; DeleteAction = DeleteMode::ShowForm;
 //       VCRRequest = 0; AddItem(toolbar_);      // the form's ToolbarClass
 //       GlobalRequest = 0; GlobalResponse = 0;
 //       AddUpdateFile(Access::AGENTES);
@@ -68,7 +68,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/browsetarget.h"
 #include "framework/level.h"
+#include "platform/types/flags.h"
 #include "platform/ui/event.h"
 #include "platform/ui/keycode.h"
 
@@ -95,6 +97,31 @@ class WindowResizeClass;
 using PlacementKeeper = std::function<void(ui::Window&, const std::string& section, bool save)>;
 extern PlacementKeeper KeepPlacement;
 
+// The modes of a form, with the framework's values (a form sets them in Init).
+
+// InsertAction: what follows a successful insert.
+enum class InsertMode : uint8_t {
+    None = 0,        // an insert is not primed: PrimeFields is not called
+    Close = 2,       // the form closes with ResponseCompleted
+    Another = 3,     // the form stays, primed afresh for another record
+    AskAnother = 4,  // error 3 asks whether to add another; Yes goes on as Another
+};
+
+// DeleteAction: how a delete request is served.
+enum class DeleteMode : uint8_t {
+    Confirm = 2,   // error 9 asks, then the record goes; the form is not shown
+    ShowForm = 3,  // the form shows the record and deletes it on OK
+    Silent = 4,    // the record goes without a question; the form is not shown
+};
+
+// CancelAction: what closing a changed insert or change form does. Save alone
+// saves; Save and Ask ask error 35 (save, discard or stay); Ask alone asks
+// error 8 (discard or stay); neither closes without a word.
+enum class CancelFlag : uint8_t { Save = 1, Ask = 2 };
+
+// Inited: what has been done to the form's window.
+enum class InitedFlag : uint8_t { Opened = 1 };
+
 class WindowManager {
 public:
     // The manager drives `window`, which outlives it; the manager opens and
@@ -119,9 +146,9 @@ public:
     // Prepares the request (see the .cpp's steps). Fatal: the request was
     // served (or refused) without showing the form.
     virtual Level PrimeUpdate();
-    // Refreshes the lists (their sort, forced when `force` or ForcedReset),
-    // the toolbar's buttons and the displayed fields.
-    virtual void Reset(bool force = false);
+    // Refreshes the lists (their sort, refilled always when asked or when
+    // ForcedReset is set), the toolbar's buttons and the displayed fields.
+    virtual void Reset(Refill refill = Refill::IfChanged);
     // Copies `control`'s history field(s) back into the record and shows them.
     virtual void RestoreField(ui::ControlId control);
     // Init, then Ask when Init was Benign, then Kill. The response.
@@ -165,7 +192,7 @@ public:
     // Field `field` (1-based, of the last history file added) shown in `control`.
     void AddHistoryField(ui::ControlId control, int field);
 
-    // Opens the window (step 5 of the calling sequence): Opened, Inited bit 1,
+    // Opens the window (step 5 of the calling sequence): Opened, Inited Opened,
     // the form's toolbar target, the history alerts.
     void OpenWindow();
     // Presses the OK control (PostCompleted when the form has none).
@@ -186,10 +213,10 @@ public:
     };
     std::vector<ButtonResponse> Buttons;
     std::vector<BrowseTarget*> FileDrops;  // drop-down lookup lists
-    uint8_t CancelAction = 3;              // bit 1 = save, bit 2 = ask
+    Flags<CancelFlag> CancelAction{CancelFlag::Save, CancelFlag::Ask};
     uint8_t ChangeAction = 1;
     uint8_t Dead = 0;
-    uint8_t DeleteAction = 2;  // 2 ask and delete, 3 show the form, 4 delete silently
+    DeleteMode DeleteAction = DeleteMode::Confirm;
     ErrorClass* Errors = nullptr;
     struct UpdateFile {
         FileManager* file = nullptr;
@@ -207,8 +234,8 @@ public:
     };
     std::vector<HistoryEntry> History;
     ui::KeyCode HistoryKey = 0;
-    uint8_t Inited = 0;        // bit 1 = opened
-    uint8_t InsertAction = 2;  // 2 close, 3 stay for another, 4 ask error 3
+    Flags<InitedFlag> Inited;
+    InsertMode InsertAction = InsertMode::Close;
     std::string LastInsertedPosition;
     ui::ControlId OKControl{};
     uint8_t Opened = 0;

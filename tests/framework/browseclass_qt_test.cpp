@@ -73,7 +73,7 @@ public:
         AddItem(Ctl::CLOSE, ResponseCancelled);
         browse_.Init(Ctl::LIST, &agt_.relate, *this);
         browse_.AddSortOrder(nullptr, AGT_BYNOMBRE);
-        locator_.Init(Ctl::LOCATOR, AGT_F::NOMBRE, true);
+        locator_.Init(Ctl::LOCATOR, AGT_F::NOMBRE, LetterCase::Ignored);
         browse_.AddLocator(&locator_);
         browse_.AddField(ui::bindField(agt_.rec.NRO));
         browse_.AddField(ui::bindField(agt_.rec.NOMBRE));

@@ -52,7 +52,8 @@ TEST_F(BrowseTest, delete_removes_the_row_and_refills_around_the_same_place) {
     options.form = [this](uint8_t request) {
         EXPECT_EQ(request, RequestDelete);
         EXPECT_EQ(bufferName(), "N0003");
-        return agt.relate.Delete(Confirm::DontAsk) == Benign ? ResponseCompleted : ResponseCancelled;
+        return agt.relate.Delete(Confirm::DontAsk) == Benign ? ResponseCompleted
+                                                             : ResponseCancelled;
     };
     open();
     for (int i = 0; i < 3; ++i)
@@ -423,7 +424,8 @@ TEST_F(BrowseTest, a_list_on_a_tab_not_in_front_fills_when_its_tab_is_chosen) {
 TEST_F(BrowseTest, an_unknown_sort_number_is_a_programming_error) {
     addMany(3);
     open();
-    EXPECT_EQ(assertionOf([&] { browse->SetSort(7, true); }), "Sort order does not exist: 7");
+    EXPECT_EQ(assertionOf([&] { browse->SetSort(7, Refill::Always); }),
+              "Sort order does not exist: 7");
 }
 
 }  // namespace

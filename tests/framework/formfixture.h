@@ -25,9 +25,9 @@ namespace vorda::test {
 enum class FormCtl { NRO = 1, NOMBRE, OK, CANCEL };
 
 struct FormOptions {
-    uint8_t insertAction = 2;
-    uint8_t deleteAction = 3;
-    uint8_t cancelAction = 3;
+    InsertMode insertAction = InsertMode::Close;
+    DeleteMode deleteAction = DeleteMode::ShowForm;
+    Flags<CancelFlag> cancelAction{CancelFlag::Save, CancelFlag::Ask};
     bool toolbar = false;
     bool history = false;
     std::function<void(AgtRecord&)> primeFields{};  // insert: initial values

@@ -21,7 +21,7 @@ protected:
 TEST_F(LocatorTest, step_locator_typed_twice_goes_to_the_first_match_then_one_row_further) {
     addNames();
     StepLocatorClass locator;
-    locator.Init({}, AGT_F::NOMBRE, true);
+    locator.Init({}, AGT_F::NOMBRE, LetterCase::Ignored);
     options.locator = &locator;
     options.lastItems = 4;
     open();
@@ -35,7 +35,7 @@ TEST_F(LocatorTest, step_locator_typed_twice_goes_to_the_first_match_then_one_ro
 TEST_F(LocatorTest, step_locator_without_a_match_goes_to_the_first_record_not_below) {
     addNames();
     StepLocatorClass locator;
-    locator.Init({}, AGT_F::NOMBRE, true);
+    locator.Init({}, AGT_F::NOMBRE, LetterCase::Ignored);
     options.locator = &locator;
     open();
     key('R');
@@ -47,7 +47,7 @@ TEST_F(LocatorTest, step_locator_without_a_match_goes_to_the_first_record_not_be
 TEST_F(LocatorTest, incremental_locator_appends_upper_cased_keys_and_backspace_removes) {
     addNames();
     IncrementalLocatorClass locator;
-    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, true);
+    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, LetterCase::Ignored);
     options.locator = &locator;
     options.lastItems = 4;
     open();
@@ -75,7 +75,7 @@ TEST_F(LocatorTest, entry_locator_takes_accented_text) {
     for (const char* name : {"Perez", "Pérez", "Pinto"})
         addAgent(name, name);
     EntryLocatorClass locator;
-    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, true);
+    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, LetterCase::Ignored);
     options.locator = &locator;
     open();
     const ui::WindowId id = listWindow()->id();
@@ -92,7 +92,7 @@ TEST_F(LocatorTest, incremental_locator_on_a_case_sensitive_key_keeps_the_case) 
     addAgent("1/00.00.001", "a");
     addAgent("1/00.00.002", "b");
     IncrementalLocatorClass locator;
-    locator.Init(ListCtl::LOCATOR, AGT_F::NRO, false);
+    locator.Init(ListCtl::LOCATOR, AGT_F::NRO, LetterCase::Exact);
     options.key = AGT_BYNRO;
     options.locator = &locator;
     open();
@@ -105,7 +105,7 @@ TEST_F(LocatorTest, incremental_locator_on_a_case_sensitive_key_keeps_the_case) 
 TEST_F(LocatorTest, entry_locator_locates_when_its_entry_is_accepted) {
     addNames();
     EntryLocatorClass locator;
-    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, true);
+    locator.Init(ListCtl::LOCATOR, AGT_F::NOMBRE, LetterCase::Ignored);
     options.locator = &locator;
     open();
     key('d');  // keys on the list are not the entry locator's
@@ -126,7 +126,7 @@ TEST_F(LocatorTest, incremental_locator_lays_typed_digits_into_its_entrys_templa
     addAgent("2/35.00.000", "Tres");
     addAgent("4/00.00.000", "Cuatro");
     IncrementalLocatorClass locator;
-    locator.Init(ListCtl::LOCATOR, AGT_F::NRO, true);
+    locator.Init(ListCtl::LOCATOR, AGT_F::NRO, LetterCase::Ignored);
     options.key = AGT_BYNRO;
     options.locator = &locator;
     options.locatorPicture = "P#/##.##.###PB";

@@ -64,7 +64,7 @@ public:
         return Benign;
     }
     bool NeedsRefresh() override { return std::exchange(stale, false); }
-    void ResetSort(bool force) override { resets.push_back(force); }
+    void ResetSort(Refill refill) override { resets.push_back(refill); }
     void UpdateWindow() override { ++updates; }
     ui::ControlId ListControl() const override { return Ctl::LIST; }
     Buttons ListButtons() const override {
@@ -73,7 +73,7 @@ public:
     bool Selecting() const override { return false; }
 
     std::vector<ui::Event> events;
-    std::vector<bool> resets;
+    std::vector<Refill> resets;
     int updates = 0;
     bool stale = false;
 };
@@ -249,7 +249,7 @@ TEST_F(ListWindowRun, insert_presses_the_lists_button_and_a_disabled_one_is_not_
 }
 
 TEST_F(ListWindowRun, open_and_refresh_reset_the_list) {
-    EXPECT_EQ(browse.resets.front(), true);  // Open forces the first fill
+    EXPECT_EQ(browse.resets.front(), Refill::Always);  // Open forces the first fill
     const size_t before = browse.resets.size();
     browse.stale = true;
     relay(2006);

@@ -1,12 +1,13 @@
 // WindowManager: the request protocol of a form over a real table.
 //
-//   FormInsert      InsertAction 2, 3, 4; refused insert; duplicate key
+//   FormInsert      InsertMode Close, Another, AskAnother; refused insert;
+//                   duplicate key
 //   FormChange      unchanged record (and the toolbar exception), changed by
 //                   another station (error 7) and RestoreField, error 34
 //   FormChangeDeletedElsewhere  the record was deleted by another process:
 //                   the form offers to add it again, or closes
-//   FormDelete      DeleteAction 2 (confirmation only), 3 with error 33
-//   FormClose       unchanged, CancelAction 3 (error 35), 2 (error 8), 1
+//   FormDelete      DeleteMode Confirm (confirmation only), ShowForm with error 33
+//   FormClose       unchanged, CancelAction Save+Ask (error 35), Ask (error 8), Save
 //   FormHistory     the history key restores the last completed value
 //   FormToolbar     2008 on a change form saves, closes, leaves VCRRequest
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ TEST_F(FormInsert, action_2_inserts_and_closes_completed) {
 }
 
 TEST_F(FormInsert, action_3_stays_primed_for_another_and_returns_the_last_inserted) {
-    options.insertAction = 3;
+    options.insertAction = InsertMode::Another;
     options.primeFields = [](AgtRecord& r) { r.NOMBRE.set("Nuevo"); };
     agt.rec = {};
     run(RequestInsert);
@@ -75,7 +76,7 @@ TEST_F(FormInsert, action_3_stays_primed_for_another_and_returns_the_last_insert
 }
 
 TEST_F(FormInsert, action_4_asks_error_3_yes_stays_no_closes) {
-    options.insertAction = 4;
+    options.insertAction = InsertMode::AskAnother;
     answers->answer({ButtonYes, ButtonNo});
     run(RequestInsert);
     enter(FormCtl::NRO, "7");
@@ -223,7 +224,7 @@ TEST_F(FormChangeDeletedElsewhere, no_closes_the_form_and_it_stays_deleted) {
 }
 
 TEST_F(FormChangeDeletedElsewhere, a_form_that_adds_no_records_says_so_and_closes) {
-    options.insertAction = 0;
+    options.insertAction = InsertMode::None;
     changeWhileDeletedElsewhere();
     ASSERT_EQ(answers->shown().size(), 1u);
     EXPECT_EQ(answers->last().text, "Este registro fue modificado por otra estación.");
@@ -278,7 +279,7 @@ TEST_F(FormChangeError34, yes_tries_again_no_closes_cancelled) {
 using FormDelete = AgentFormTest;
 
 TEST_F(FormDelete, action_2_shows_only_the_confirmation) {
-    options.deleteAction = 2;
+    options.deleteAction = DeleteMode::Confirm;
     answers->answer(ButtonYes);
     ASSERT_TRUE(fetchAgent("1"));
     run(RequestDelete);
@@ -290,7 +291,7 @@ TEST_F(FormDelete, action_2_shows_only_the_confirmation) {
 }
 
 TEST_F(FormDelete, action_2_answered_no_keeps_the_record) {
-    options.deleteAction = 2;
+    options.deleteAction = DeleteMode::Confirm;
     answers->answer(ButtonNo);
     ASSERT_TRUE(fetchAgent("1"));
     run(RequestDelete);
@@ -432,7 +433,7 @@ TEST_F(FormClose, cancel_button_on_changed_form_asks_the_same) {
 }
 
 TEST_F(FormClose, action_2_asks_error_8_no_stays_yes_closes) {
-    options.cancelAction = 2;
+    options.cancelAction = {CancelFlag::Ask};
     answers->answer({ButtonNo, ButtonYes});
     run(RequestInsert);
     enter(FormCtl::NRO, "9");
@@ -448,7 +449,7 @@ TEST_F(FormClose, action_2_asks_error_8_no_stays_yes_closes) {
 }
 
 TEST_F(FormClose, action_1_saves_without_asking) {
-    options.cancelAction = 1;
+    options.cancelAction = {CancelFlag::Save};
     run(RequestInsert);
     enter(FormCtl::NRO, "9");
     closeForm();
@@ -464,7 +465,7 @@ using FormHistory = AgentFormTest;
 
 TEST_F(FormHistory, history_key_restores_the_last_completed_value) {
     options.history = true;
-    options.insertAction = 3;
+    options.insertAction = InsertMode::Another;
     agt.rec = {};
     run(RequestInsert);
     enter(FormCtl::NRO, "7");
