@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "platform/types/trim.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {
@@ -55,8 +56,7 @@ int expectedCheckDigit(const std::string& cuitLargo) {
 }
 
 bool prefixIsKnown(const std::string& cuitLargo) {
-    const size_t first = cuitLargo.find_first_not_of(' ');
-    std::string prefix = first == std::string::npos ? std::string() : cuitLargo.substr(first, 2);
+    std::string prefix(trimLeft(cuitLargo).substr(0, 2));
     prefix.resize(2, ' ');
     return std::find(kPrefixes.begin(), kPrefixes.end(), prefix) != kPrefixes.end();
 }

@@ -26,6 +26,7 @@
 #include "platform/store/file.h"
 #include "platform/store/makekeyedtable.h"
 #include "platform/store/transaction.h"
+#include "platform/types/trim.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {
@@ -334,8 +335,8 @@ void DisketteWriter::deliver() {
 }  // namespace
 
 void HACER_DISKETTE(std::string_view unidad) {
-    const size_t first = unidad.find_first_not_of(' ');
-    const char letter = first == std::string_view::npos ? 'A' : unidad[first];
+    const std::string_view given = trimLeft(unidad);
+    const char letter = given.empty() ? 'A' : given.front();
     DisketteWriter(letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter)
         .run();
 }

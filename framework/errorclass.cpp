@@ -14,6 +14,7 @@
 #include "platform/process/errorstate.h"
 #include "platform/process/threadnumber.h"
 #include "platform/types/cp1252.h"
+#include "platform/types/trim.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda {
@@ -273,12 +274,6 @@ std::string cutChars(std::string text, size_t n) {
     return text;
 }
 
-std::string trimTrailing(std::string_view text) {
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 // Sequential reader of a packed block; `ok` turns false on the first read
 // past the end and stays false.
 struct BlockReader {
@@ -465,11 +460,11 @@ void ErrorClass::SetErrors() {
 }
 
 void ErrorClass::SetField(std::string_view name) {
-    FieldName = cutChars(trimTrailing(name), kFieldChars);
+    FieldName = cutChars(std::string(trimRight(name)), kFieldChars);
 }
 
 void ErrorClass::SetFile(std::string_view name) {
-    FileName = cutChars(trimTrailing(name), kFieldChars);
+    FileName = cutChars(std::string(trimRight(name)), kFieldChars);
 }
 
 void ErrorClass::SetProcedureName(std::string_view name) {
@@ -477,7 +472,8 @@ void ErrorClass::SetProcedureName(std::string_view name) {
         assertionFailure(kNamesNotInit);
         return;
     }
-    procNames_->push_back({.thread = platform::currentThreadNumber(), .name = trimTrailing(name)});
+    procNames_->push_back(
+        {.thread = platform::currentThreadNumber(), .name = std::string(trimRight(name))});
 }
 
 void ErrorClass::SetProcedureName() {

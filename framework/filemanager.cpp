@@ -27,6 +27,7 @@
 #include "platform/store/file.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
+#include "platform/types/trim.h"
 
 namespace vorda {
 
@@ -84,12 +85,6 @@ void fillExtreme(char* record, const store::FieldDesc& field, bool highest) {
             setNumberAt(record, field, highest ? INT32_MAX : INT32_MIN);
             return;
     }
-}
-
-std::string trimRight(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
 }
 
 }  // namespace
@@ -270,7 +265,8 @@ std::vector<const FileManager::KeyEntry*> FileManager::keysInAddOrder() const {
 }
 
 std::string FileManager::GetName() const {
-    return trimRight(FileNameValue ? FileNameValue() : FileName);
+    const std::string name = FileNameValue ? FileNameValue() : FileName;
+    return std::string(trimRight(name));
 }
 
 int FileManager::GetOpenCount() const {

@@ -19,6 +19,7 @@
 
 #include "framework/assertion.h"
 #include "platform/types/cp1252.h"
+#include "platform/types/trim.h"
 
 namespace vorda {
 
@@ -34,12 +35,10 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr const char* kBadField = "INIClass: field number beyond the last field.";
 constexpr const char* kBadSector = "INIClass: malformed sector name.";
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
+// A name or value of the file without the blanks and tabs around it (and the
+// CR of a line end).
+std::string_view trimField(std::string_view s) {
+    return trimRight(trimLeft(s, " \t"), " \t\r");
 }
 
 bool sameName(std::string_view a, std::string_view b) {
@@ -67,7 +66,7 @@ std::string cutChars(std::string_view utf8, size_t n) {
 }
 
 std::optional<int> toInt(std::string_view text) {
-    text = trim(text);
+    text = trimField(text);
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || text.empty())
@@ -165,20 +164,20 @@ void IniDocument::parse(std::string_view bytes) {
 }
 
 IniDocument::Line IniDocument::parseLine(std::string_view raw) {
-    const std::string_view t = trim(raw);
+    const std::string_view t = trimField(raw);
     if (!t.empty() && t.front() == '[') {
         const size_t close = t.find(']');
         if (close != std::string_view::npos)
             return {.kind = Kind::Section,
-                    .text = std::string(trim(t.substr(1, close - 1))),
+                    .text = std::string(trimField(t.substr(1, close - 1))),
                     .value = {}};
     }
     const size_t eq = t.find('=');
     const bool comment = !t.empty() && t.front() == ';';
-    if (!comment && eq != std::string_view::npos && !trim(t.substr(0, eq)).empty())
+    if (!comment && eq != std::string_view::npos && !trimField(t.substr(0, eq)).empty())
         return {.kind = Kind::Key,
-                .text = std::string(trim(t.substr(0, eq))),
-                .value = std::string(trim(t.substr(eq + 1)))};
+                .text = std::string(trimField(t.substr(0, eq))),
+                .value = std::string(trimField(t.substr(eq + 1)))};
     return {.kind = Kind::Other, .text = std::string(raw), .value = {}};
 }
 
@@ -227,7 +226,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*at + 1), std::move(line));
         return;
     }
-    if (!lines_.empty() && !trim(lines_.back().text).empty())
+    if (!lines_.empty() && !trimField(lines_.back().text).empty())
         lines_.push_back({});
     lines_.push_back({.kind = Kind::Section, .text = std::string(section), .value = {}});
     lines_.push_back(std::move(line));

@@ -5,20 +5,14 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/types/trim.h"
+
 namespace vorda {
 
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 std::optional<int> number(std::string_view s) {
-    s = trimmed(s);
+    s = trim(s);
     int n = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
     if (s.empty() || ec != std::errc() || end != s.data() + s.size())
@@ -27,7 +21,7 @@ std::optional<int> number(std::string_view s) {
 }
 
 std::string notAPage(std::string_view part) {
-    return "\"" + std::string(trimmed(part)) + "\" no es un número de página";
+    return "\"" + std::string(trim(part)) + "\" no es un número de página";
 }
 
 std::string missing(int page, int count) {
@@ -41,7 +35,7 @@ bool readPart(std::string_view part, int count, int& first, int& last, std::stri
     const std::optional<int> a = number(part.substr(0, dash));
     std::optional<int> b = a;
     if (dash != std::string_view::npos) {
-        const std::string_view rest = trimmed(part.substr(dash + 1));
+        const std::string_view rest = trim(part.substr(dash + 1));
         b = rest.empty() ? std::optional<int>(count) : number(rest);
     }
     if (!a || !b) {
@@ -82,7 +76,7 @@ std::vector<int> PageRange::parse(std::string_view text, int pageCount, std::str
             break;
         start = comma + 1;
     }
-    if (trimmed(text).empty())
+    if (trim(text).empty())
         why = "no indica ninguna página";
     if (!why.empty()) {
         error = "La lista de páginas a imprimir no es válida: " + why +

@@ -38,20 +38,6 @@ bool isTextKind(store::FieldKind kind) {
     return kind == store::FieldKind::Text || kind == store::FieldKind::Group;
 }
 
-size_t byteWidth(const store::FieldDesc& fd) {
-    switch (fd.kind) {
-        case store::FieldKind::Text:
-        case store::FieldKind::Group:
-            return fd.width;
-        case store::FieldKind::Decimal:
-            return sizeof(int64_t);
-        case store::FieldKind::Date:
-        case store::FieldKind::Int32:
-            return sizeof(int32_t);
-    }
-    return 0;
-}
-
 char* fieldBytes(const FileManager& file, int field) {
     return static_cast<char*>(file.File->buffer()) + fieldDesc(file, field).offset;
 }
@@ -331,12 +317,12 @@ std::vector<RelationManager::LinkPair> RelationManager::ListLinkingFields(
 // Field images and linking values
 
 std::string RelationManager::FieldImage(const FileManager& file, int field) {
-    return {fieldBytes(file, field), byteWidth(fieldDesc(file, field))};
+    return {fieldBytes(file, field), fieldDesc(file, field).bytes()};
 }
 
 void RelationManager::SetFieldImage(FileManager& file, int field, std::string_view image) {
     const store::FieldDesc& fd = fieldDesc(file, field);
-    const size_t width = byteWidth(fd);
+    const size_t width = fd.bytes();
     char* bytes = fieldBytes(file, field);
     const size_t n = std::min(width, image.size());
     if (n > 0)

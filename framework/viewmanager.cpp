@@ -14,6 +14,7 @@
 #include "platform/types/cp1252.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
+#include "platform/types/trim.h"
 
 namespace vorda {
 
@@ -25,13 +26,6 @@ constexpr const char* kNoLinks = "File based range limit requires linking fields
 
 bool isTextKind(store::FieldKind kind) {
     return kind == store::FieldKind::Text || kind == store::FieldKind::Group;
-}
-
-std::string trimRight(std::string_view bytes) {
-    size_t n = bytes.size();
-    while (n > 0 && bytes[n - 1] == ' ')
-        --n;
-    return std::string(bytes.substr(0, n));
 }
 
 template <typename T>

@@ -8,6 +8,7 @@
 #include "framework/requestglobals.h"
 #include "framework/windowmanager.h"
 #include "import/importfile.h"
+#include "platform/types/trim.h"
 #include "platform/ui/binding.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/output.h"
@@ -25,11 +26,6 @@ constexpr const char* DefaultName = "DJ_MENS.TXT";
 
 void errorBox(const std::string& text) {
     ui::message({.text = text, .icon = ui::Icon::Question, .okLabel = "Cerrar"});
-}
-
-std::string trimmed(const std::string& text) {
-    const size_t end = text.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
 class ImportDialog final : public WindowManager {
@@ -82,7 +78,7 @@ Level ImportDialog::TakeAccepted() {
 void ImportDialog::browse() {
     const ui::OutputResult chosen =
         ui::Runtime::current().output({.kind = ui::OutputJob::Kind::ChooseFile,
-                                       .file = trimmed(NOMBRE_ARCHIVO),
+                                       .file = std::string(trimRight(NOMBRE_ARCHIVO)),
                                        .filter = "Archivos de texto (*.txt *.TXT);;Todos (*)",
                                        .title = "Archivo a importar",
                                        .existing = true});
@@ -93,7 +89,7 @@ void ImportDialog::browse() {
 }
 
 Level ImportDialog::import() {
-    const std::string name = trimmed(NOMBRE_ARCHIVO);
+    const std::string name = std::string(trimRight(NOMBRE_ARCHIVO));
     if (const std::string problem = declarationProblem(AGENTE_PERIODO.raw()); !problem.empty()) {
         errorBox(problem);
         return Fatal;

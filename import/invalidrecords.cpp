@@ -3,6 +3,7 @@
 #include "import/invalidrecords.h"
 
 #include "platform/types/cp1252.h"
+#include "platform/types/trim.h"
 #include "platform/ui/messagebox.h"
 
 namespace vorda::import {
@@ -13,10 +14,8 @@ void InvalidRecords::add(int32_t number, const std::string& message, std::string
         ui::message({.text = message, .icon = ui::Icon::Question, .okLabel = "Cerrar"});
     }
     if (entries_.size() < MaxKept) {
-        const size_t end = record.find_last_not_of(' ');
-        const std::string_view kept =
-            end == std::string_view::npos ? std::string_view() : record.substr(0, end + 1);
-        entries_.push_back({.number = number, .message = message, .text = cp1252::toUtf8(kept)});
+        entries_.push_back(
+            {.number = number, .message = message, .text = cp1252::toUtf8(trimRight(record))});
     }
 }
 

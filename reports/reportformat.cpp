@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/types/cp1252.h"
+#include "platform/types/trim.h"
 
 namespace vorda::reports {
 
@@ -28,10 +29,7 @@ std::string dateText(Date date) {
 }
 
 std::string fieldText(std::string_view raw, size_t width) {
-    raw = raw.substr(0, std::min(width, raw.size()));
-    while (!raw.empty() && raw.back() == ' ')
-        raw.remove_suffix(1);
-    return cp1252::toUtf8(raw);
+    return cp1252::toUtf8(trimRight(raw.substr(0, std::min(width, raw.size()))));
 }
 
 std::string presentationText(std::string_view presentation) {

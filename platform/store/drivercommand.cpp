@@ -3,15 +3,13 @@
 #include <cctype>
 #include <charconv>
 
+#include "platform/types/trim.h"
+
 namespace vorda::store {
 namespace {
 
 std::string upperTrimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    std::string out(s);
+    std::string out(trim(s));
     for (char& c : out)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return out;

@@ -1,14 +1,14 @@
 #include "platform/store/filtersql.h"
 
-#include <utility>
-
 #include <charconv>
+#include <utility>
 
 #include "platform/store/codes.h"
 #include "platform/store/driverror.h"
 #include "platform/types/cp1252.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
+#include "platform/types/trim.h"
 
 namespace vorda::store {
 namespace {
@@ -32,10 +32,7 @@ const char* sqlOperator(CompareOp op) {
 }
 
 bool parseInteger(std::string_view text, int64_t* out) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+    text = trim(text);
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), *out);
     return ec == std::errc() && ptr == text.data() + text.size();
 }
@@ -48,12 +45,6 @@ bool parseDate(std::string_view text, int64_t* out) {
     if (date)
         *out = date->dayNumber();
     return date.has_value();
-}
-
-std::string rtrim(std::string s) {
-    while (!s.empty() && s.back() == ' ')
-        s.pop_back();
-    return s;
 }
 
 }  // namespace
@@ -154,7 +145,7 @@ int FilterSql::literalFor(const ColumnLayout& column, bool upper, const std::str
     int64_t n = 0;
     switch (column.kind) {
         case FieldKind::Text: {
-            std::string value = rtrim(cp1252::toUtf8(cp1252::fromUtf8(text)));
+            std::string value(trimRight(cp1252::toUtf8(cp1252::fromUtf8(text))));
             *out = SqlValue::ofText(upper ? TableLayout::foldUpper(value) : value);
             return Ok;
         }

@@ -11,12 +11,17 @@
 namespace vorda::store {
 namespace {
 
-// Bytes a field occupies in the record struct.
-size_t fieldBytes(const FieldDesc& f) {
-    switch (f.kind) {
+std::string folded(std::string_view utf8name) {
+    return cp1252::toUpper(cp1252::fromUtf8(utf8name));
+}
+
+}  // namespace
+
+size_t FieldDesc::bytes() const {
+    switch (kind) {
         case FieldKind::Text:
         case FieldKind::Group:
-            return f.width;
+            return width;
         case FieldKind::Decimal:
             return sizeof(Decimal);
         case FieldKind::Date:
@@ -26,12 +31,6 @@ size_t fieldBytes(const FieldDesc& f) {
     }
     return 0;
 }
-
-std::string folded(std::string_view utf8name) {
-    return cp1252::toUpper(cp1252::fromUtf8(utf8name));
-}
-
-}  // namespace
 
 int TableDesc::fieldNumber(std::string_view name) const {
     const std::string wanted = folded(name);
@@ -50,10 +49,10 @@ std::vector<int> TableDesc::columnsOf(int number) const {
     if (outer.column)
         return {number};
     const size_t begin = outer.offset;
-    const size_t end = begin + fieldBytes(outer);
+    const size_t end = begin + outer.bytes();
     for (size_t i = 0; i < fields.size(); ++i) {
         const FieldDesc& f = fields[i];
-        if (f.column && f.offset >= begin && f.offset + fieldBytes(f) <= end) {
+        if (f.column && f.offset >= begin && f.offset + f.bytes() <= end) {
             result.push_back(static_cast<int>(i + 1));
         }
     }

@@ -32,6 +32,9 @@ struct FieldDesc {
     size_t width;      // Text/Group: characters; Decimal: digits; else 0
     bool column;       // stored as its own column
     int decimals = 0;  // Decimal: 2
+
+    // Bytes the field occupies in the record struct.
+    size_t bytes() const;
 };
 
 struct KeyComponent {
@@ -43,8 +46,8 @@ struct KeyDesc {
     const char* name;         // "AGE:AGE_NRO"
     const char* description;  // "Por Nº de Agente"
     std::vector<KeyComponent> components;
-    bool unique = true;        // false: duplicates allowed
-    bool noCase = false;       // text components compare upper-cased
+    bool unique = true;   // false: duplicates allowed
+    bool noCase = false;  // text components compare upper-cased
 };
 
 struct TableDesc {

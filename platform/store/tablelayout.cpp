@@ -8,6 +8,7 @@
 #include "platform/types/cp1252.h"
 #include "platform/types/date.h"
 #include "platform/types/decimal.h"
+#include "platform/types/trim.h"
 
 namespace vorda::store {
 namespace {
@@ -23,12 +24,9 @@ std::string toUtf8(std::string_view bytes) {
     return isAscii(bytes) ? std::string(bytes) : cp1252::toUtf8(bytes);
 }
 
-std::string_view trimmed(std::string_view s, bool dropNuls) {
-    size_t n = s.size();
-    while (n > 0 && (s[n - 1] == ' ' || (dropNuls && s[n - 1] == '\0')))
-        --n;
-    return s.substr(0, n);
-}
+// A key bound's text ends at its padding: blanks, or the NULs of a
+// component cleared to its lowest value.
+constexpr std::string_view kBlankOrNul(" \0", 2);
 
 std::string unprefixed(const char* name) {
     const std::string_view s(name);
@@ -65,7 +63,7 @@ std::string TableLayout::foldUpper(std::string_view utf8) {
 }
 
 std::string TableLayout::textOf(const char* bytes, size_t width) {
-    return toUtf8(trimmed(std::string_view(bytes, width), false));
+    return toUtf8(trimRight(std::string_view(bytes, width)));
 }
 
 TableLayout::TableLayout(const TableDesc& desc) : desc_(&desc) {
@@ -176,9 +174,10 @@ std::string TableLayout::termList(const std::vector<OrderExpr>& terms) const {
 
 std::vector<std::string> TableLayout::createStatements(const std::string& schema) const {
     const std::string name = sqlName(desc_->name);
-    std::string table = "CREATE TABLE " + this->table(schema) +
-                        (clustered() ? "(id INTEGER NOT NULL" : "(id INTEGER PRIMARY KEY AUTOINCREMENT") +
-                        ", version INTEGER NOT NULL DEFAULT 1";
+    std::string table =
+        "CREATE TABLE " + this->table(schema) +
+        (clustered() ? "(id INTEGER NOT NULL" : "(id INTEGER PRIMARY KEY AUTOINCREMENT") +
+        ", version INTEGER NOT NULL DEFAULT 1";
     for (const ColumnLayout& c : columns_)
         table += ", " + columnSql(c);
     if (!clustered())
@@ -227,8 +226,8 @@ std::string TableLayout::insertWithIdSql(const std::string& schema) const {
 }
 
 std::string TableLayout::nextIdSql(const std::string& schema) const {
-    return "SELECT max(coalesce((SELECT max(id) FROM " + table(schema) + "), 0), (SELECT seq FROM " +
-           sqlName(schema) + ".vorda_sequence)) + 1";
+    return "SELECT max(coalesce((SELECT max(id) FROM " + table(schema) +
+           "), 0), (SELECT seq FROM " + sqlName(schema) + ".vorda_sequence)) + 1";
 }
 
 // INSERT of the columns from parameter 1 on; `id` is the id's expression
@@ -319,7 +318,7 @@ SqlValue TableLayout::boundValue(const char* record, const OrderExpr& e) const {
     if (!raw.empty() && std::all_of(raw.begin(), raw.end(), [](char ch) { return ch == '\xff'; })) {
         return SqlValue::high();
     }
-    std::string text = toUtf8(trimmed(raw, true));
+    std::string text = toUtf8(trimRight(raw, kBlankOrNul));
     if (e.form != OrderExpr::Form::Plain)
         text = foldUpper(text);
     return SqlValue::ofText(std::move(text));

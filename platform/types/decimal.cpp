@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "platform/types/trim.h"
+
 namespace vorda {
 
 namespace {
@@ -12,14 +14,6 @@ __extension__ typedef __int128 Int128;
 
 // Largest magnitude a parsed text may have: 17 digits of hundredths.
 constexpr int64_t kMaxParsed = 99'999'999'999'999'999;
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -74,7 +68,7 @@ int64_t saturate(Int128 v) {
 }  // namespace
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
-    text = trimBlanks(text);
+    text = trim(text, " \t");
     if (text.empty())
         return Decimal();
     bool negative = false;

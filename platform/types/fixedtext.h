@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "platform/types/cp1252.h"
+#include "platform/types/trim.h"
 
 namespace vorda {
 
@@ -42,12 +43,7 @@ public:
     std::string str() const { return cp1252::toUtf8(trimmedRaw()); }
     // UTF-8 with the trailing blanks kept (exactly `width` characters).
     std::string padded() const { return cp1252::toUtf8(raw()); }
-    std::string_view trimmedRaw() const {
-        size_t n = width_;
-        while (n > 0 && bytes_[n - 1] == ' ')
-            --n;
-        return {bytes_, n};
-    }
+    std::string_view trimmedRaw() const { return trimRight({bytes_, width_}); }
     bool isBlank() const { return trimmedRaw().empty(); }
 
 private:
@@ -76,12 +72,7 @@ struct FixedText {
     void clear() { std::memset(bytes, ' ', N); }
     std::string str() const { return cp1252::toUtf8(trimmedRaw()); }
     std::string_view raw() const { return {bytes, N}; }
-    std::string_view trimmedRaw() const {
-        size_t n = N;
-        while (n > 0 && bytes[n - 1] == ' ')
-            --n;
-        return {bytes, n};
-    }
+    std::string_view trimmedRaw() const { return trimRight({bytes, N}); }
     bool isBlank() const { return trimmedRaw().empty(); }
 
     friend bool operator==(const FixedText& a, const FixedText& b) {

@@ -6,8 +6,19 @@
 #include <charconv>
 
 #include "platform/types/cp1252.h"
+#include "platform/types/trim.h"
 
 namespace vorda {
+
+std::string fieldValueText(const FieldValue& v) {
+    if (const auto* s = std::get_if<std::string>(&v))
+        return *s;
+    if (const auto* d = std::get_if<Decimal>(&v))
+        return d->toString();
+    if (const auto* d = std::get_if<Date>(&v))
+        return d->toString();
+    return std::to_string(std::get<int64_t>(v));
+}
 
 namespace {
 
@@ -76,14 +87,6 @@ std::string cutChars(std::string_view s, size_t chars) {
     return std::string(s.substr(0, byteOffset(s, chars)));
 }
 
-std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 bool isDigit(char32_t c) {
     return c >= '0' && c <= '9';
 }
@@ -99,16 +102,6 @@ std::optional<int> readInt(std::string_view s) {
 }
 
 // --- value conversions used by format ------------------------------------
-
-std::string asText(const FieldValue& v) {
-    if (const auto* s = std::get_if<std::string>(&v))
-        return *s;
-    if (const auto* d = std::get_if<Decimal>(&v))
-        return d->toString();
-    if (const auto* d = std::get_if<Date>(&v))
-        return d->toString();
-    return std::to_string(std::get<int64_t>(v));
-}
 
 Decimal asDecimal(const FieldValue& v) {
     if (const auto* d = std::get_if<Decimal>(&v))
@@ -275,7 +268,7 @@ std::optional<Picture> Picture::parseTemplate(std::string_view tmpl, bool blank)
 std::string Picture::format(const FieldValue& value) const {
     switch (kind_) {
         case Kind::Text:
-            return cutChars(asText(value), static_cast<size_t>(width_));
+            return cutChars(fieldValueText(value), static_cast<size_t>(width_));
         case Kind::Number:
             return formatNumber(asDecimal(value));
         case Kind::Template: {
@@ -365,7 +358,7 @@ std::optional<FieldValue> Picture::deformat(std::string_view text) const {
 }
 
 std::optional<FieldValue> Picture::deformatNumber(std::string_view text) const {
-    std::string_view t = trimBlanks(text);
+    std::string_view t = trim(text);
     if (t.empty())
         return FieldValue(Decimal{});
     std::string sign;
@@ -401,7 +394,7 @@ std::optional<FieldValue> Picture::deformatTemplate(std::string_view text) const
 }
 
 std::optional<FieldValue> Picture::deformatDate(std::string_view text) const {
-    const std::string_view t = trimBlanks(text);
+    const std::string_view t = trim(text);
     if (t.empty())
         return FieldValue(Date{});
     std::optional<int> d, m, y;

@@ -47,6 +47,10 @@ namespace vorda {
 // A field's value as controls exchange it: text (UTF-8), amount, date or integer.
 using FieldValue = std::variant<std::string, Decimal, Date, int64_t>;
 
+// A value as plain text, without a picture: texts as they are, amounts as
+// "1234.50", dates as dd/mm/yyyy, integers in decimal.
+std::string fieldValueText(const FieldValue& v);
+
 class Picture {
 public:
     enum class Kind { Text, Number, Template, Date };

@@ -7,16 +7,6 @@
 
 namespace vorda::ui {
 
-std::string fieldValueText(const FieldValue& v) {
-    if (const auto* s = std::get_if<std::string>(&v))
-        return *s;
-    if (const auto* d = std::get_if<Decimal>(&v))
-        return d->toString();
-    if (const auto* d = std::get_if<Date>(&v))
-        return d->toString();
-    return std::to_string(std::get<int64_t>(v));
-}
-
 namespace {
 
 std::optional<Decimal> asDecimal(const FieldValue& v) {

@@ -26,10 +26,6 @@ struct Binding {
     explicit operator bool() const { return static_cast<bool>(get); }
 };
 
-// A value as plain text, without a picture: texts as they are, amounts as
-// "1234.50", dates as dd/mm/yyyy, integers in decimal.
-std::string fieldValueText(const FieldValue& v);
-
 // Text fields of record buffers (Windows-1252 bytes; the control sees UTF-8).
 Binding bindField(TextRef field);
 template <size_t N>

@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "platform/print/document.h"
+#include "platform/types/trim.h"
 #include "platform/ui/headless/headlessbackend.h"
 #include "platform/ui/registry.h"
 #include "platform/ui/runtime.h"
@@ -18,14 +19,8 @@ namespace {
 // Editors may begin a UTF-8 file with it; it is no part of the first line.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string trimmedRight(std::string_view s) {
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return std::string(s);
-}
-
 std::string quoted(std::string_view s) {
-    return "\"" + trimmedRight(s) + "\"";
+    return "\"" + std::string(trimRight(s)) + "\"";
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -47,19 +48,6 @@ UserInput* input() {
 bool isContainer(ControlKind kind) {
     return kind == ControlKind::Sheet || kind == ControlKind::Group || kind == ControlKind::Option;
 }
-
-// Restores a flag on every exit of a scope that set it.
-class Syncing {
-public:
-    explicit Syncing(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~Syncing() { flag_ = old_; }
-    Syncing(const Syncing&) = delete;
-    Syncing& operator=(const Syncing&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 }  // namespace
 
@@ -333,7 +321,7 @@ void FormView::changed(const Window& window, ControlId control, Change what) {
     const Control* c = window.find(control);
     if (c == nullptr)
         return;
-    const Syncing guard(syncing_);
+    const QScopedValueRollback<bool> guard(syncing_, true);
     switch (what) {
         case Change::Text:
             syncText(*c);
@@ -510,7 +498,7 @@ void FormView::applyFocus(const Window& window) {
     QWidget* w = widget(window.focus());
     if (w == nullptr)
         return;
-    const Syncing guard(syncing_);
+    const QScopedValueRollback<bool> guard(syncing_, true);
     if (auto* l = qobject_cast<PageList*>(w))
         w = l->table();
     if (QAbstractButton* radio = focusRadio(window.focus()))

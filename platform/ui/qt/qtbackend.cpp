@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -51,18 +52,6 @@ QString title(const std::string& caption) {
     // A blank keeps the window system from showing the program's name.
     return caption.empty() ? QStringLiteral(" ") : QString::fromStdString(caption);
 }
-
-class Syncing {
-public:
-    explicit Syncing(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~Syncing() { flag_ = old_; }
-    Syncing(const Syncing&) = delete;
-    Syncing& operator=(const Syncing&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 const char* const helpOnHelp =
     "<h3>C\xc3\xb3mo usar la ayuda</h3>"
@@ -182,7 +171,7 @@ void QtBackend::beep() {
 // --- windows ------------------------------------------------------------------------
 
 void QtBackend::windowOpened(Window& window) {
-    const Syncing guard(syncing_);
+    const QScopedValueRollback<bool> guard(syncing_, true);
     if ((window.desc().flags & window::Frame) != 0 && frame_ == nullptr)
         openFrame(window);
     else
@@ -273,7 +262,7 @@ void QtBackend::windowClosed(WindowId id) {
     const auto it = windows_.find(id);
     if (it == windows_.end())
         return;
-    const Syncing guard(syncing_);
+    const QScopedValueRollback<bool> guard(syncing_, true);
     Shown shown = it->second;
     windows_.erase(it);
     if (id == frameId_) {
@@ -295,7 +284,7 @@ void QtBackend::changed(Window& window, ControlId control, Change what) {
     const auto it = windows_.find(window.id());
     if (it == windows_.end() || !it->second.outer)
         return;
-    const Syncing guard(syncing_);
+    const QScopedValueRollback<bool> guard(syncing_, true);
     Shown& shown = it->second;
     const Control* c = window.find(control);
     const bool barItem = c != nullptr && (c->kind() == ControlKind::MenuItem ||
