@@ -8,6 +8,7 @@
 #include "data/validar_cuit.h"
 #include "framework/errorclass.h"
 #include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/toolbarclass.h"
 #include "framework/toolbarupdateclass.h"
 #include "framework/windowmanager.h"
@@ -211,15 +212,9 @@ private:
 };
 
 Level AgentesFicha::Init() {
-    Request = GlobalRequest;
-    Level level = WindowManager::Init();
+    Level level = InitProcedure(toolbar_, Ctl::AGE_NRO_AGENTE_Prompt);
     if (level != Benign)
         return level;
-    FirstField = Ctl::AGE_NRO_AGENTE_Prompt;
-    Errors = &GlobalErrors();
-    AddItem(toolbar_);
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     AddUpdateFile(*Access::AGENTES);
     registerHistory();
     AddItem(Ctl::Cancel, ResponseCancelled);
@@ -324,11 +319,7 @@ void AGENTES_FICHA() {
         History::AGE.clear();
         historyCleared = true;
     }
-    GlobalErrors().SetProcedureName("Agentes:Ficha");
-    ui::Window window(agentesFichaDesc());
-    AgentesFicha form(window);
-    GlobalResponse = form.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<AgentesFicha>("Agentes:Ficha", agentesFichaDesc());
 }
 
 }  // namespace vorda

@@ -8,6 +8,7 @@
 #include "framework/errorclass.h"
 #include "framework/locatorclass.h"
 #include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/stepclass.h"
 #include "framework/toolbarclass.h"
 #include "framework/windowmanager.h"
@@ -218,16 +219,10 @@ private:
 };
 
 Level AgentesList::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(toolbar_, Ctl::Browse);
     if (level != Benign)
         return level;
-    FirstField = Ctl::Browse;
     VCRRequest = 0;
-    Errors = &GlobalErrors();
-    AddItem(toolbar_);
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     AddItem(Ctl::Close, ResponseCancelled);
     openedHere_ = Relate::AGENTES->Open() == Benign;
     browse_.Init(Ctl::Browse, Relate::AGENTES, *this);
@@ -336,11 +331,7 @@ ui::WindowDesc agentesListDesc(const AgentesListVariant& v) {
 }
 
 void runAgentesList(const AgentesListVariant& variant) {
-    GlobalErrors().SetProcedureName(variant.procedureName);
-    ui::Window window(agentesListDesc(variant));
-    AgentesList list(window, variant);
-    GlobalResponse = list.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<AgentesList>(variant.procedureName, agentesListDesc(variant), variant);
 }
 
 }  // namespace vorda

@@ -1,8 +1,7 @@
 // ACERCADE: the about box procedure.
 #include "app/acercade.h"
 
-#include "framework/errorclass.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/toolbarclass.h"
 #include "framework/windowmanager.h"
 #include "platform/ui/window.h"
@@ -37,15 +36,9 @@ private:
 };
 
 Level Acercade::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(toolbar_, 1);
     if (level != Benign)
         return level;
-    FirstField = 1;
-    Errors = &GlobalErrors();
-    AddItem(toolbar_);
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     OpenWindow();
     window().setTimer(AcercadeTimer);
     for (ui::KeyCode k : closingClicks)
@@ -80,11 +73,7 @@ bool Acercade::closesBox(const ui::Event& event) const {
 }  // namespace
 
 void ACERCADE() {
-    GlobalErrors().SetProcedureName("Acercade");
-    ui::Window window(acercadeDesc());
-    Acercade box(window);
-    GlobalResponse = box.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<Acercade>("Acercade", acercadeDesc());
 }
 
 }  // namespace vorda

@@ -6,8 +6,7 @@
 #include "app/appglobals.h"
 #include "app/childthreads.h"
 #include "declarations/ddjj.h"
-#include "framework/errorclass.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/toolbarclass.h"
 #include "framework/toolbartarget.h"
 #include "framework/windowmanager.h"
@@ -71,15 +70,9 @@ constexpr int ClosingPoll = 10;  // hundredths between checks while closing
 constexpr const char* PlacementSection = "Main";
 
 Level MainFrame::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(toolbar_, 1);
     if (level != Benign)
         return level;
-    FirstField = 1;
-    Errors = &GlobalErrors();
-    AddItem(toolbar_);
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     OpenWindow();
     placement(false);
     SetAlerts();
@@ -155,11 +148,7 @@ bool relayToolbar(int control) {
 }
 
 void MAIN() {
-    GlobalErrors().SetProcedureName("Main");
-    ui::Window window(mainFrameDesc());
-    MainFrame frame(window);
-    GlobalResponse = frame.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<MainFrame>("Main", mainFrameDesc());
 }
 
 }  // namespace vorda

@@ -1,13 +1,12 @@
 // The frame's window description: caption, font, menus with their tips and
 // the thirteen toolbar buttons, as data.
 #include "app/main_frame.h"
+#include "framework/frametoolbar.h"
 
 namespace vorda {
 
 namespace {
 
-using ui::ControlDesc;
-using ui::ControlKind;
 using ui::MenuDesc;
 using ui::MenuItemDesc;
 using ui::StandardAction;
@@ -75,46 +74,6 @@ std::vector<MenuDesc> frameMenus() {
     };
 }
 
-struct ToolButton {
-    int code;
-    const char* tip;
-    const char* icon;
-    int gapBefore;  // dialog units added to the usual 16-unit step
-};
-
-// Left to right; an extra gap of 4 units before "Seleccionar Registro" and
-// before "Valor Previo".
-constexpr ToolButton toolButtons[] = {
-    {.code = 2005, .tip = "Ir 1ra Página", .icon = "VCRFIRST.ICO", .gapBefore = 0},
-    {.code = 2007, .tip = "Página Anterior", .icon = "VCRPRIOR.ICO", .gapBefore = 0},
-    {.code = 2009, .tip = "Registro Anterior", .icon = "VCRUP.ICO", .gapBefore = 0},
-    {.code = 2010, .tip = "Ubicar Registro", .icon = "FIND.ICO", .gapBefore = 0},
-    {.code = 2008, .tip = "Próximo Registro", .icon = "VCRDOWN.ICO", .gapBefore = 0},
-    {.code = 2006, .tip = "Próxima Página", .icon = "VCRNEXT.ICO", .gapBefore = 0},
-    {.code = 2004, .tip = "Ultima Página", .icon = "VCRLAST.ICO", .gapBefore = 0},
-    {.code = 2003, .tip = "Seleccionar Registro", .icon = "MARK.ICO", .gapBefore = 4},
-    {.code = 2000, .tip = "Agregar nuevo Registro", .icon = "INSERT.ICO", .gapBefore = 0},
-    {.code = 2001, .tip = "Cambiar este Registro", .icon = "EDIT.ICO", .gapBefore = 0},
-    {.code = 2002, .tip = "Borrar este Registro", .icon = "DELETE.ICO", .gapBefore = 0},
-    {.code = 2011, .tip = "Valor Previo", .icon = "DITTO.ICO", .gapBefore = 4},
-    {.code = 2012, .tip = "Obtener Ayuda", .icon = "HELP.ICO", .gapBefore = 0},
-};
-
-std::vector<ControlDesc> frameToolbar() {
-    std::vector<ControlDesc> buttons;
-    int x = 2;
-    for (const ToolButton& b : toolButtons) {
-        x += b.gapBefore;
-        buttons.push_back({.number = b.code,
-                           .kind = ControlKind::ToolButton,
-                           .at = {.x = x, .y = 2, .width = 16, .height = 14},
-                           .tip = b.tip,
-                           .icon = b.icon});
-        x += 16;
-    }
-    return buttons;
-}
-
 }  // namespace
 
 const ui::WindowDesc& mainFrameDesc() {
@@ -127,7 +86,7 @@ const ui::WindowDesc& mainFrameDesc() {
         .flags = ui::window::Frame | ui::window::SystemMenu | ui::window::Resizable,
         .icon = "Logo.Ico",
         .menus = frameMenus(),
-        .toolbar = frameToolbar(),
+        .toolbar = frameToolbarButtons(),
     };
     return desc;
 }

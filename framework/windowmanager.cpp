@@ -37,6 +37,19 @@ WindowManager::~WindowManager() = default;
 
 // --- life cycle ----------------------------------------------------------------
 
+Level WindowManager::InitProcedure(ToolbarClass& toolbar, ui::ControlId firstField) {
+    Request = GlobalRequest;
+    const Level level = WindowManager::Init();
+    if (level != Benign)
+        return level;
+    FirstField = firstField;
+    Errors = &GlobalErrors();
+    AddItem(toolbar);
+    GlobalRequest = 0;
+    GlobalResponse = 0;
+    return Benign;
+}
+
 Level WindowManager::Init() {
     AutoRefresh = 1;
     AutoToolbar = 1;

@@ -174,6 +174,12 @@ public:
     virtual void Update();
 
     // --- operations ---------------------------------------------------------
+    // The start of a procedure's Init (steps 2 and 3 of the calling
+    // sequence): Request = GlobalRequest, WindowManager::Init, the global
+    // reporter, `toolbar` added, FirstField, and GlobalRequest and
+    // GlobalResponse cleared. The level of WindowManager::Init; when it is
+    // not Benign nothing else was done.
+    Level InitProcedure(ToolbarClass& toolbar, ui::ControlId firstField);
     // Insert or change form: starts the select-all pass (Completed follows
     // once every field was accepted); otherwise raises Completed at once.
     void PostCompleted();

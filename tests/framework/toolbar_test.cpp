@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/browsetarget.h"
+#include "framework/frametoolbar.h"
 #include "framework/toolbarclass.h"
 #include "framework/toolbarlistboxclass.h"
 #include "framework/toolbarupdateclass.h"
@@ -26,15 +27,8 @@ enum class Ctl { LIST = 1, INSERT, CHANGE, SELECT, CLOSE };
 
 // The frame's thirteen buttons with the frame's own tips.
 ui::WindowDesc frameDesc() {
-    ui::WindowDesc d{.caption = "Frame", .flags = ui::window::Frame};
-    const char* tips[] = {"Agregar nuevo Registro", "Cambiar este Registro", "Borrar este Registro",
-                          "Seleccionar Registro",   "Ultima Página",         "Ir 1ra Página",
-                          "Próxima Página",         "Página Anterior",       "Próximo Registro",
-                          "Registro Anterior",      "Ubicar Registro",       "Valor Previo",
-                          "Obtener Ayuda"};
-    for (int b = 0; b < 13; ++b)
-        d.toolbar.push_back({.number = 2000 + b, .kind = ControlKind::ToolButton, .tip = tips[b]});
-    return d;
+    return ui::WindowDesc{
+        .caption = "Frame", .flags = ui::window::Frame, .toolbar = frameToolbarButtons()};
 }
 
 ui::WindowDesc listDesc() {

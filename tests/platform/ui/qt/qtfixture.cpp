@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
+
+#include "framework/frametoolbar.h"
 #include "tests/support/offscreenapp.h"
 
 // The font library keeps process-wide caches that the leak checker of the
@@ -14,33 +16,6 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 namespace vorda::ui::qt::test {
-
-namespace {
-
-struct Tool {
-    int number;
-    const char* tip;
-    const char* icon;
-};
-
-// The toolbar's order, tips and pictures; gaps of 4 units before 2003 and 2011.
-const Tool tools[] = {
-    {2005, "Ir 1ra Página", "VCRFIRST.ICO"},
-    {2007, "Página Anterior", "VCRPRIOR.ICO"},
-    {2009, "Registro Anterior", "VCRUP.ICO"},
-    {2010, "Ubicar Registro", "FIND.ICO"},
-    {2008, "Próximo Registro", "VCRDOWN.ICO"},
-    {2006, "Próxima Página", "VCRNEXT.ICO"},
-    {2004, "Ultima Página", "VCRLAST.ICO"},
-    {2003, "Seleccionar Registro", "MARK.ICO"},
-    {2000, "Agregar nuevo Registro", "INSERT.ICO"},
-    {2001, "Cambiar este Registro", "EDIT.ICO"},
-    {2002, "Borrar este Registro", "DELETE.ICO"},
-    {2011, "Valor Previo", "DITTO.ICO"},
-    {2012, "Obtener Ayuda", "HELP.ICO"},
-};
-
-}  // namespace
 
 WindowDesc frameDesc() {
     WindowDesc d{.caption = "VORDA", .font = "Arial", .bold = true, .flags = window::Frame};
@@ -63,17 +38,7 @@ WindowDesc frameDesc() {
                     .action = StandardAction::Tile}},
          .windowList = true},
     };
-    int x = 0;
-    for (const Tool& t : tools) {
-        if (t.number == 2003 || t.number == 2011)
-            x += 4;
-        d.toolbar.push_back({.number = t.number,
-                             .kind = ControlKind::ToolButton,
-                             .at = {x, 0, 16, 14},
-                             .tip = t.tip,
-                             .icon = t.icon});
-        x += 16;
-    }
+    d.toolbar = frameToolbarButtons();
     return d;
 }
 
