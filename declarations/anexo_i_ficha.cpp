@@ -9,8 +9,7 @@
 #include "data/globals.h"
 #include "declarations/formrows.h"
 #include "declarations/recordform.h"
-#include "framework/errorclass.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "platform/ui/window.h"
 
 namespace vorda {
@@ -178,11 +177,7 @@ const ui::WindowDesc& anexoIFichaDesc() {
 }
 
 void ANEXO_I_FICHA() {
-    GlobalErrors().SetProcedureName("Anexo_I:Ficha");
-    ui::Window window(anexoIFichaDesc());
-    AnexoIFicha form(window);
-    GlobalResponse = form.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<AnexoIFicha>("Anexo_I:Ficha", anexoIFichaDesc());
 }
 
 }  // namespace vorda

@@ -8,9 +8,8 @@
 #include "data/validar_cuit.h"
 #include "declarations/get_alicuota.h"
 #include "declarations/recordform.h"
-#include "framework/errorclass.h"
 #include "framework/filemanager.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/window.h"
 
@@ -170,11 +169,7 @@ Level AnexoIIFicha::checkRate() {
 }  // namespace
 
 void ANEXO_II_FICHA() {
-    GlobalErrors().SetProcedureName("Anexo_II:Ficha");
-    ui::Window window(anexoIIFichaDesc());
-    AnexoIIFicha form(window);
-    GlobalResponse = form.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<AnexoIIFicha>("Anexo_II:Ficha", anexoIIFichaDesc());
 }
 
 }  // namespace vorda

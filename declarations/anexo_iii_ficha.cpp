@@ -6,9 +6,8 @@
 #include "data/validar_cuit.h"
 #include "declarations/formrows.h"
 #include "declarations/recordform.h"
-#include "framework/errorclass.h"
 #include "framework/filemanager.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "platform/ui/window.h"
 
 namespace vorda {
@@ -203,11 +202,7 @@ const ui::WindowDesc& anexoIIIFichaDesc() {
 }
 
 void ANEXO_III_FICHA() {
-    GlobalErrors().SetProcedureName("Anexo_III:Ficha");
-    ui::Window window(anexoIIIFichaDesc());
-    AnexoIIIFicha form(window);
-    GlobalResponse = form.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<AnexoIIIFicha>("Anexo_III:Ficha", anexoIIIFichaDesc());
 }
 
 }  // namespace vorda

@@ -10,9 +10,9 @@
 #include "declarations/ddjj_ficha.h"
 #include "declarations/procedure_hooks.h"
 #include "framework/browseclass.h"
-#include "framework/errorclass.h"
 #include "framework/locatorclass.h"
 #include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/stepclass.h"
 #include "framework/toolbarclass.h"
 #include "framework/windowmanager.h"
@@ -137,16 +137,10 @@ private:
 };
 
 Level DdjjList::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(toolbar_, Ctl::Browse);
     if (level != Benign)
         return level;
-    FirstField = Ctl::Browse;
     VCRRequest = 0;
-    Errors = &GlobalErrors();
-    AddItem(toolbar_);
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     AddItem(Ctl::Close, ResponseCancelled);
     openedHere_ = Relate::DDJJ->Open() == Benign;
     browse_.Init(Ctl::Browse, Relate::DDJJ, *this);
@@ -258,11 +252,7 @@ const ui::WindowDesc& ddjjDesc() {
 }
 
 void DDJJ() {
-    GlobalErrors().SetProcedureName("Ddjj");
-    ui::Window window(ddjjDesc());
-    DdjjList list(window);
-    GlobalResponse = list.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<DdjjList>("Ddjj", ddjjDesc());
 }
 
 }  // namespace vorda

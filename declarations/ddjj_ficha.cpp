@@ -18,8 +18,8 @@
 #include "declarations/anexo_iii_ficha.h"
 #include "declarations/annexlist.h"
 #include "declarations/recordform.h"
-#include "framework/errorclass.h"
 #include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/window.h"
 
@@ -315,11 +315,7 @@ void DdjjFicha::openAnnexI() {
 }  // namespace
 
 void DDJJ_FICHA() {
-    GlobalErrors().SetProcedureName("Ddjj:Ficha");
-    ui::Window window(ddjjFichaDesc());
-    DdjjFicha form(window);
-    GlobalResponse = form.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<DdjjFicha>("Ddjj:Ficha", ddjjFichaDesc());
 }
 
 }  // namespace vorda

@@ -2,10 +2,8 @@
 
 #include <string>
 
-#include "framework/errorclass.h"
 #include "framework/filemanager.h"
 #include "framework/relationmanager.h"
-#include "framework/requestglobals.h"
 #include "framework/toolbarupdateclass.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
@@ -13,15 +11,7 @@
 namespace vorda {
 
 Level RecordForm::beginInit() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
-    if (level != Benign)
-        return level;
-    Errors = &GlobalErrors();
-    AddItem(toolbar_);
-    GlobalRequest = 0;
-    GlobalResponse = 0;
-    return Benign;
+    return InitProcedure(toolbar_, {});
 }
 
 void RecordForm::openTable(RelationManager& table) {

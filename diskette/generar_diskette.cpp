@@ -5,8 +5,7 @@
 
 #include "diskette/hacer_diskette.h"
 #include "diskette/unidades.h"
-#include "framework/errorclass.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/windowmanager.h"
 #include "platform/types/fixedtext.h"
 #include "platform/ui/binding.h"
@@ -84,13 +83,9 @@ private:
 };
 
 Level GenerarDiskette::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(Ctl::UNIDAD_DISKETTE);
     if (level != Benign)
         return level;
-    FirstField = Ctl::UNIDAD_DISKETTE;
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     AddItem(Ctl::Cancel, ResponseCancelled);
     const DriveLetters drives;
     folderA_ = drives.shown('A');
@@ -128,11 +123,7 @@ const ui::WindowDesc& generarDisketteDesc() {
 
 void GENERAR_DISKETTE() {
     FixedText<1> UNIDAD_DISKETTE("A");
-    GlobalErrors().SetProcedureName("Generar_Diskette");
-    ui::Window window(generarDisketteDesc());
-    GenerarDiskette dialog(window, UNIDAD_DISKETTE);
-    GlobalResponse = dialog.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<GenerarDiskette>("Generar_Diskette", generarDisketteDesc(), UNIDAD_DISKETTE);
 }
 
 }  // namespace vorda

@@ -38,13 +38,18 @@ WindowManager::~WindowManager() = default;
 // --- life cycle ----------------------------------------------------------------
 
 Level WindowManager::InitProcedure(ToolbarClass& toolbar, ui::ControlId firstField) {
+    const Level level = InitProcedure(firstField);
+    if (level == Benign)
+        AddItem(toolbar);
+    return level;
+}
+
+Level WindowManager::InitProcedure(ui::ControlId firstField) {
     Request = GlobalRequest;
     const Level level = WindowManager::Init();
     if (level != Benign)
         return level;
     FirstField = firstField;
-    Errors = &GlobalErrors();
-    AddItem(toolbar);
     GlobalRequest = 0;
     GlobalResponse = 0;
     return Benign;

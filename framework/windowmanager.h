@@ -175,11 +175,13 @@ public:
 
     // --- operations ---------------------------------------------------------
     // The start of a procedure's Init (steps 2 and 3 of the calling
-    // sequence): Request = GlobalRequest, WindowManager::Init, the global
-    // reporter, `toolbar` added, FirstField, and GlobalRequest and
-    // GlobalResponse cleared. The level of WindowManager::Init; when it is
-    // not Benign nothing else was done.
+    // sequence): Request = GlobalRequest, WindowManager::Init (which sets the
+    // global reporter), FirstField, and GlobalRequest and GlobalResponse
+    // cleared; a form or list of the frame also adds its `toolbar`, a dialog
+    // has none. The level of WindowManager::Init; when it is not Benign
+    // nothing else was done.
     Level InitProcedure(ToolbarClass& toolbar, ui::ControlId firstField);
+    Level InitProcedure(ui::ControlId firstField);
     // Insert or change form: starts the select-all pass (Completed follows
     // once every field was accepted); otherwise raises Completed at once.
     void PostCompleted();

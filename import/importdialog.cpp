@@ -4,8 +4,7 @@
 #include <string>
 
 #include "data/globals.h"
-#include "framework/errorclass.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/windowmanager.h"
 #include "import/importfile.h"
 #include "platform/types/trim.h"
@@ -48,13 +47,9 @@ private:
 };
 
 Level ImportDialog::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(Ctl::NOMBRE_ARCHIVO);
     if (level != Benign)
         return level;
-    FirstField = Ctl::NOMBRE_ARCHIVO;
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     AddItem(Ctl::Cancel, ResponseCancelled);
     window().bind(Ctl::NOMBRE_ARCHIVO, ui::bindField(NOMBRE_ARCHIVO));
     OpenWindow();
@@ -166,11 +161,8 @@ ui::WindowDesc importDialogDesc(const AnnexImport& annex) {
 
 void runImportDialog(const AnnexImport& annex, uint8_t (*checking)(std::string_view),
                      uint8_t (*loading)(std::string_view)) {
-    GlobalErrors().SetProcedureName(annex.procedureName);
-    ui::Window window(importDialogDesc(annex));
-    ImportDialog dialog(window, annex, checking, loading);
-    GlobalResponse = dialog.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<ImportDialog>(annex.procedureName, importDialogDesc(annex), annex, checking,
+                               loading);
 }
 
 }  // namespace vorda::import

@@ -1,8 +1,7 @@
 // REORGANIZARARCHIVOS and REORGANIZARARCHIVOS:PROCESO.
 #include "maintenance/reorganizararchivos.h"
 
-#include "framework/errorclass.h"
-#include "framework/requestglobals.h"
+#include "framework/runprocedure.h"
 #include "framework/windowmanager.h"
 #include "maintenance/reorganizacion.h"
 #include "platform/ui/messagebox.h"
@@ -25,13 +24,9 @@ public:
 };
 
 Level ReorganizarArchivos::Init() {
-    Request = GlobalRequest;
-    const Level level = WindowManager::Init();
+    const Level level = InitProcedure(Ctl::STRING1);
     if (level != Benign)
         return level;
-    FirstField = Ctl::STRING1;
-    GlobalRequest = 0;
-    GlobalResponse = 0;
     OpenWindow();
     SetAlerts();
     return Benign;
@@ -82,11 +77,7 @@ const ui::WindowDesc& reorganizarArchivosDesc() {
 }
 
 void REORGANIZARARCHIVOS() {
-    GlobalErrors().SetProcedureName("ReorganizarArchivos");
-    ui::Window window(reorganizarArchivosDesc());
-    ReorganizarArchivos form(window);
-    GlobalResponse = form.Run();
-    GlobalErrors().SetProcedureName();
+    RunProcedure<ReorganizarArchivos>("ReorganizarArchivos", reorganizarArchivosDesc());
 }
 
 void REORGANIZARARCHIVOS_PROCESO() {
