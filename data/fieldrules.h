@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "data/declarationkey.h"
+#include "framework/errorids.h"
 #include "framework/filemanager.h"
 #include "framework/filestateguard.h"
 #include "framework/level.h"
@@ -20,8 +21,9 @@ namespace vorda::fieldrules {
 
 // Catalogue ids used by the rules.
 constexpr uint16_t MSG_FIELD_NOT_IN_FILE =
-    14;  // "El valor de %Field debe existir en tabla %Message."
-constexpr uint16_t MSG_FIELD_OUT_OF_RANGE_LOW = 18;  // "... debe ser mayor que %Message."
+    msg::FieldNotInFile;  // "... debe existir en tabla %Message."
+constexpr uint16_t MSG_FIELD_OUT_OF_RANGE_LOW =
+    msg::FieldBelowRange;  // "... debe ser mayor que %Message."
 
 // Saves a table's buffer and position for the lifetime of the object.
 using SavedFile = FileStateGuard;

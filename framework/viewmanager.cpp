@@ -78,10 +78,6 @@ const ViewManager::Sort& ViewManager::currentSort() const {
     return sorts_.at(static_cast<size_t>(current_ - 1));
 }
 
-size_t ViewManager::SortCount() const {
-    return sorts_.size();
-}
-
 int ViewManager::AddSortOrder(int key) {
     Sort sort;
     sort.key = key;

@@ -98,7 +98,6 @@ public:
     // must be re-read (another sort, or its range values changed).
     virtual bool SetSort(int number);
     int GetSort() const { return current_; }
-    size_t SortCount() const;
 
     // Opens the view: error 40 (Notify) when the table gives no view.
     virtual Level Open();

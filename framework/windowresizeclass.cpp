@@ -203,12 +203,6 @@ void WindowResizeClass::SetParentDefaults() {
     markChildren();
 }
 
-void WindowResizeClass::SetParentControl(ui::ControlId child, ui::ControlId parent) {
-    if (ControlEntry* e = entry(child))
-        e->parent = parent;
-    markChildren();
-}
-
 void WindowResizeClass::markChildren() {
     for (ControlEntry& e : controls_)
         e.hasChildren = false;
@@ -352,14 +346,6 @@ void WindowResizeClass::RestoreControls() {
         return;
     for (const ControlEntry& e : controls_)
         window_->control(e.id).setRect(e.original);
-}
-
-void WindowResizeClass::RestoreWindow() {
-    if (window_ == nullptr)
-        return;
-    window_->setSize(originalWin_);
-    previousWin_ = originalWin_;
-    RestoreControls();
 }
 
 WindowResizeClass::ControlEntry* WindowResizeClass::entry(ui::ControlId control) {

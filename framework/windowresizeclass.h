@@ -84,7 +84,6 @@ public:
     virtual Level TakeResize();
 
     void SetStrategy(ui::ControlId control, uint16_t position, uint16_t resize);
-    void SetParentControl(ui::ControlId child, ui::ControlId parent);
     void SetParentDefaults();
     ui::ControlId GetParentControl(ui::ControlId control) const;
     uint16_t GetPositionStrategy(ui::ControlKind kind) const;
@@ -93,8 +92,6 @@ public:
     ui::Rect GetCurrentPos(ui::ControlId control) const;
     // Puts every control back to its initial rectangle.
     void RestoreControls();
-    // Puts the window back to its initial size and its controls with it.
-    void RestoreWindow();
 
     uint8_t AppStrategy = AppSpread;
     uint8_t DeferMoves = 1;

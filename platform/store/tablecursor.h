@@ -74,7 +74,6 @@ public:
 
     // Orders by a key's expressions (the File's sequence).
     void setKeyOrder(const std::vector<OrderExpr>& order);
-    bool quickScan() const { return quickScan_; }
 
 private:
     // After: rows from (v, r) on in one seek over values and id; only for

@@ -71,7 +71,6 @@ public:
     Kind kind() const { return kind_; }
     int width() const { return width_; }
     int decimals() const { return decimals_; }
-    bool blankWhenZero() const { return blank_; }
     bool rightAligned() const { return kind_ == Kind::Number; }
     const std::string& spec() const { return spec_; }
 

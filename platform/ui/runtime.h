@@ -77,7 +77,6 @@ public:
     // kept as asked (0 = the default size).
     int start(std::function<void()> procedure, size_t stackBytes = 0);
     int currentThread() const;
-    bool onProcedureThread() const { return scheduler_.onFiber(); }
     size_t threadCount() const { return scheduler_.threads().size(); }
     std::optional<Scheduler::ThreadInfo> threadInfo(int thread) const;
     bool threadAlive(int thread) const { return scheduler_.alive(thread); }
