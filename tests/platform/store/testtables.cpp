@@ -1,9 +1,12 @@
 #include "testtables.h"
 
+#include <sqlite3.h>
+
 #include <cstddef>
 #include <cstdlib>
 #include <deque>
 
+#include "platform/store/connection.h"
 #include "platform/store/makekeyedtable.h"
 
 namespace vorda::store::test {
@@ -132,6 +135,15 @@ void StoreTest::TearDown() {
     std::filesystem::current_path(previous_);
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
+}
+
+int64_t vmSteps() {
+    sqlite3* db = Connection::shared()->handle();
+    int64_t steps = 0;
+    for (sqlite3_stmt* st = sqlite3_next_stmt(db, nullptr); st != nullptr;
+         st = sqlite3_next_stmt(db, st))
+        steps += sqlite3_stmt_status(st, SQLITE_STMTSTATUS_VM_STEP, 0);
+    return steps;
 }
 
 }  // namespace vorda::store::test

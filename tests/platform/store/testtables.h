@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -56,9 +57,9 @@ enum RecField {
 const TableDesc& pruebaDesc();  // keys: 1 CODIGO (unique), 2 NOMBRE (noCase, dups), 3 DECL (dups)
 // PRUEBA with its rows kept in the order of key 3 (same name, file and keys).
 const TableDesc& pruebaClusteredDesc();
-const TableDesc& declDesc();    // key 1 DECL unique
-const TableDesc& lineaDesc();   // key 1 DECL dups
-const TableDesc& extraDesc();   // key 1 DECL dups
+const TableDesc& declDesc();   // key 1 DECL unique
+const TableDesc& lineaDesc();  // key 1 DECL dups
+const TableDesc& extraDesc();  // key 1 DECL dups
 
 inline constexpr const char* kOwner = "TESTOWNER123";
 inline constexpr int kShared = 0x42;     // read/write, deny none
@@ -92,6 +93,25 @@ protected:
 // A test run once for each way of keeping PRUEBA's rows; GetParam() is the
 // descriptor (also in the fixture's constructor).
 class LayoutTest : public StoreTest, public ::testing::WithParamInterface<const TableDesc*> {};
+// SQLite virtual-machine steps taken so far by the statements of the shared
+// connection: the work reads do, counted the same on a loaded machine as on
+// an idle one (for tests that a read seeks instead of scanning).
+int64_t vmSteps();
+
+// Virtual-machine steps spent by `n` reads of `reader.next()` (a File or a
+// Cursor); -1 when one failed (for `n` = 1, finding no more records counts
+// as done).
+template <typename Reader>
+int64_t vmStepsFor(Reader& reader, int n) {
+    const int64_t before = vmSteps();
+    for (int i = 0; i < n; ++i) {
+        const int code = reader.next();
+        if (code != Ok && !(n == 1 && code == NoMoreRecords))
+            return -1;
+    }
+    return vmSteps() - before;
+}
+
 inline auto bothLayouts() {
     return ::testing::Values(&pruebaDesc(), &pruebaClusteredDesc());
 }
