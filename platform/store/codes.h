@@ -11,7 +11,7 @@ namespace vorda::store {
 enum Code : int {
     Ok = 0,
     FileNotFound = 2,
-    AccessDenied = 5,      // another holder's lock, a read-only file, a foreign owner password
+    AccessDenied = 5,  // another holder's lock, a read-only file, a foreign owner password
     NoMoreRecords = 33,
     RecordNotFound = 35,
     DuplicateKey = 40,

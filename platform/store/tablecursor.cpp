@@ -136,7 +136,8 @@ std::string TableCursor::position() const {
 std::vector<SqlValue> TableCursor::valuesOf(const char* image) const {
     std::vector<SqlValue> values;
     values.reserve(order_.size());
-    for (const OrderExpr& e : order_) values.push_back(table_.layout().storedValue(image, e));
+    for (const OrderExpr& e : order_)
+        values.push_back(table_.layout().storedValue(image, e));
     return values;
 }
 

@@ -19,8 +19,9 @@
 // taken in that order until the batch is full; `>` is `<` for a descending
 // term. A level whose beyond term the filter holds equal to the anchor's
 // value has no rows and is not asked (SQLite would seek by the filter's
-// equality and step over the whole run testing the range). In the order a clustered table keeps its rows, id is a column of the
-// primary key, and without a filter one seek does:
+// equality and step over the whole run testing the range). In the order a
+// clustered table keeps its rows, id is a column of the primary key, and
+// without a filter one seek does:
 //     after:     (e1, ..., en, id) >= (v1, ..., vn, r)  ORDER BY e..., id
 // Backwards is the mirror image. A filter is ANDed to every statement, its
 // values bound.
@@ -129,11 +130,11 @@ private:
     std::vector<Statement> beyond_[2];  // by level; [0] forwards, [1] backwards
     uint64_t statementEpoch_ = 0;
     Anchor anchor_;
-    bool anchorLazy_ = false;            // anchor_ values still to be taken from lastImage_
-    bool lastReadValid_ = false;         // lastImage_/lastReadId_ hold the last record read
+    bool anchorLazy_ = false;     // anchor_ values still to be taken from lastImage_
+    bool lastReadValid_ = false;  // lastImage_/lastReadId_ hold the last record read
     int64_t lastReadId_ = 0;
     std::vector<char> lastImage_;
-    std::vector<char> images_;           // rows read ahead, one record image each
+    std::vector<char> images_;  // rows read ahead, one record image each
     std::vector<RowMeta> meta_;
     size_t nextRow_ = 0;
     int batch_ = 0;

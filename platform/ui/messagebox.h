@@ -27,8 +27,8 @@ enum Button : unsigned {
 };
 
 struct MessageBox {
-    std::string text{};    // UTF-8
-    std::string caption{}; // UTF-8; empty = no caption of its own
+    std::string text{};     // UTF-8
+    std::string caption{};  // UTF-8; empty = no caption of its own
     Icon icon = Icon::None;
     unsigned buttons = ButtonOk;
     unsigned defaultButton = ButtonOk;
