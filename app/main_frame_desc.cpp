@@ -8,7 +8,6 @@ namespace vorda {
 namespace {
 
 using ui::MenuDesc;
-using ui::MenuItemDesc;
 using ui::StandardAction;
 
 std::vector<MenuDesc> frameMenus() {

@@ -90,7 +90,7 @@ long readAll(FileManager& lines) {
 
 void report(const char* phase, long rows, double seconds) {
     std::printf("%-7s %9ld rows  %8.2f s  %10.0f rows/s  peak RSS %ld KiB\n", phase, rows, seconds,
-                rows / seconds, peakRssKiB());
+                static_cast<double>(rows) / seconds, peakRssKiB());
 }
 
 }  // namespace

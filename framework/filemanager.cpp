@@ -183,7 +183,7 @@ FileManager::KeyEntry FileManager::makeKeyEntry(int key, std::string_view descri
         const store::FieldDesc& field = desc().field(c.field);
         std::string name = field.name;
         if (k.noCase && field.kind == store::FieldKind::Text)
-            name = "UPPER(" + name + ")";
+            name = std::string("UPPER(").append(name).append(")");
         entry.components.push_back({.field = c.field, .ascending = c.ascending, .name = name});
     }
     return entry;
@@ -259,6 +259,7 @@ const FileManager::Component& FileManager::component(int key, int number) const 
 std::vector<const FileManager::KeyEntry*> FileManager::keysInAddOrder() const {
     const std::vector<KeyEntry>& source = keys_.empty() ? descKeys_ : keys_;
     std::vector<const KeyEntry*> result;
+    result.reserve(source.size());
     for (const KeyEntry& k : source)
         result.push_back(&k);
     return result;

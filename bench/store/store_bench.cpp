@@ -105,7 +105,7 @@ double cpuSeconds(int who) {
 // machine may be shared, so wall time can be far above CPU time).
 void report(const char* what, long rows, double secs, double cpu) {
     std::printf("%-38s %8ld rows %8.2f s %9.0f rows/s  cpu %6.2f s\n", what, rows, secs,
-                rows / secs, cpu);
+                static_cast<double>(rows) / secs, cpu);
 }
 
 bool insertAll(File& file, Line& line, int rows, int batch) {
@@ -217,7 +217,7 @@ int main(int argc, char** argv) {
     cpu = cpuSeconds(RUSAGE_SELF);
     n = readAll(*file, line, false);
     report("next() in key order, one row a read", n, seconds(start), cpuSeconds(RUSAGE_SELF) - cpu);
-    std::printf("table file: %.1f MB\n", file->bytes() / 1e6);
+    std::printf("table file: %.1f MB\n", static_cast<double>(file->bytes()) / 1e6);
     file->close();
     std::printf("peak RSS of store_bench: %ld KB\n", peakKb(RUSAGE_SELF));
     shellImport(rows);

@@ -133,8 +133,9 @@ int KeyedTable::probeKeys() {
             std::string order;
             for (const OrderExpr& e : key.terms) {
                 const bool desc = e.descending != (dir[0] != '\0');
-                order +=
-                    (order.empty() ? "" : ", ") + layout_.expression(e) + (desc ? " DESC" : "");
+                order.append(order.empty() ? "" : ", ")
+                    .append(layout_.expression(e))
+                    .append(desc ? " DESC" : "");
             }
             const std::string by = key.ownIndex ? " INDEXED BY " + sqlName(key.index) : "";
             const std::string sql =

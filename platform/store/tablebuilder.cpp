@@ -201,8 +201,8 @@ std::vector<std::string> TableBuilder::copyStatements() const {
             "DELETE FROM main.vorda_meta",
             "INSERT INTO main.vorda_meta SELECT * FROM old.vorda_meta WHERE name <> 'rebuild'",
             "INSERT INTO main.vorda_meta VALUES ('rebuild', '0')",
-            "UPDATE main.vorda_sequence SET seq = max(seq, coalesce((SELECT max(seq) FROM "
-            "old.vorda_sequence), 0))",
+            std::string("UPDATE main.vorda_sequence SET seq = max(seq, coalesce((SELECT ") +
+                "max(seq) FROM old.vorda_sequence), 0))",
             "COMMIT",
         };
     }

@@ -49,7 +49,7 @@ std::optional<int64_t> magnitude(std::string_view whole, std::string_view fracti
         return std::nullopt;
     const char d1 = fraction.size() > 0 ? fraction[0] : '0';
     const char d2 = fraction.size() > 1 ? fraction[1] : '0';
-    value = value * 100 + (d1 - '0') * 10 + (d2 - '0');
+    value = value * 100 + int64_t{d1 - '0'} * 10 + (d2 - '0');
     if (fraction.size() > 2 && fraction[2] >= '5')
         ++value;
     if (value > kMaxParsed)

@@ -34,9 +34,9 @@ Scheduler::~Scheduler() {
 
 size_t Scheduler::minimumStack() {
 #if defined(__SANITIZE_ADDRESS__)
-    return 256 * 1024;
+    return size_t{256} * 1024;
 #else
-    return 128 * 1024;
+    return size_t{128} * 1024;
 #endif
 }
 

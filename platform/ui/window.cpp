@@ -112,9 +112,9 @@ void Window::queue(Event event, std::optional<Move> then) {
 
 std::optional<Event> Window::nextEvent() {
     if (pendingMove_) {
-        Move move = std::move(*pendingMove_);
+        const Move move = std::move(*pendingMove_);
         pendingMove_.reset();
-        moveFocus(std::move(move));
+        moveFocus(move);
     }
     if (!queue_.empty()) {
         Queued q = std::move(queue_.front());
@@ -328,7 +328,7 @@ void Window::showCurrentTab(const Control& c) {
     }
 }
 
-void Window::moveFocus(Move move) {
+void Window::moveFocus(const Move& move) {
     if (!move.target || !usable(move.target))
         return;
     if (focus_ != move.target) {
@@ -369,7 +369,7 @@ bool Window::leave(Move move) {
         queue(fieldEvent(EventKind::Accepted, from->number()), std::move(move));
         return true;
     }
-    moveFocus(std::move(move));
+    moveFocus(move);
     return true;
 }
 

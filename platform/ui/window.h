@@ -180,7 +180,7 @@ private:
     std::string shownText(const Control& c) const;
     void showCurrentTab(const Control& c);
     void setFocus(ControlId number);
-    void moveFocus(Move move);
+    void moveFocus(const Move& move);
     bool leave(Move move);
     ControlId nextInTabOrder(ControlId from, int step) const;
     ControlId selectable(ControlId number) const;

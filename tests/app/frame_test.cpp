@@ -118,7 +118,7 @@ TEST_F(FrameTest, closing_the_frame_closes_its_children_first) {
 TEST_F(FrameTest, procedure_names_of_two_threads_do_not_mix) {
     GlobalErrors().AddErrors(packErrorBlock({{.Id = 900, .Title = "T", .Message = "%Procedure"}}));
     std::vector<std::string> seen;
-    auto procedure = [&seen](std::string name) {
+    auto procedure = [&seen](const std::string& name) {
         return [&seen, name] {
             GlobalErrors().SetProcedureName(name);
             ui::Window w(ui::WindowDesc{.caption = name, .flags = ui::window::MdiChild});

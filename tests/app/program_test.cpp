@@ -55,7 +55,9 @@ TEST_F(ProgramRun, frame_runs_between_start_and_end) {
 TEST_F(ProgramRun, settings_file_malformed_reads_as_defaults) {
     {
         std::ofstream ini(dir.file("vorda.INI"), std::ios::binary);
-        ini << "\x01\xff[[[Main\nXPos\n=\n[\0garbage]]]\r\n==\n";
+        // Written whole, the NUL and what follows it included.
+        constexpr char junk[] = "\x01\xff[[[Main\nXPos\n=\n[\0garbage]]]\r\n==\n";
+        ini.write(junk, sizeof junk - 1);
     }
     const int status = Program::run([] {
         EXPECT_EQ(INIMgr.Fetch("Main", "XPos"), "");

@@ -99,15 +99,18 @@ void PictureEntry::keyPressEvent(QKeyEvent* event) {
             QLineEdit::keyPressEvent(event);
         return;
     }
-    if (KeyMap::isWindowKey(*code) || (spin_ && (*code == key::Up || *code == key::Down))) {
-        send(*code);
-    } else if (*code == key::Home || *code == key::End) {
+    // Window keys (and a spin's arrows) and keys the entry does not take go to
+    // the runtime; Home and End move the caret; the rest is typed.
+    const bool windowKey =
+        KeyMap::isWindowKey(*code) || (spin_ && (*code == key::Up || *code == key::Down));
+    const bool caretKey = *code == key::Home || *code == key::End;
+    const bool typed = isPrintable(*code) || *code == key::Backspace || *code == key::Delete;
+    if (!windowKey && caretKey)
         QLineEdit::keyPressEvent(event);
-    } else if (isPrintable(*code) || *code == key::Backspace || *code == key::Delete) {
+    else if (!windowKey && typed)
         typeKey(*code);
-    } else {
+    else
         send(*code);
-    }
 }
 
 // One key through the typing model. A selected range is removed first;

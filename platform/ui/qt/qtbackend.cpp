@@ -141,7 +141,7 @@ void QtBackend::timersChanged() {
         return;
     }
     const int64_t wait = std::max<int64_t>(0, *due - clock_.now()) * 10;
-    timer_.start(int(std::min<int64_t>(wait, 24 * 3600 * 1000)));
+    timer_.start(int(std::min<int64_t>(wait, int64_t{24} * 3600 * 1000)));
 }
 
 void QtBackend::timerDue() {

@@ -91,7 +91,7 @@ QMessageBox* build(const MessageBox& box, QWidget* parent) {
 }  // namespace
 
 QMessageBox* ThreadBox::create(const MessageBox& box, QWidget* parent,
-                               std::function<void(unsigned)> answered) {
+                               const std::function<void(unsigned)>& answered) {
     QMessageBox* m = build(box, parent);
     m->setModal(false);
     m->setWindowModality(Qt::NonModal);

@@ -29,7 +29,7 @@ public:
     // the box counts as its escape button). The box deletes itself when
     // finished.
     static QMessageBox* create(const MessageBox& box, QWidget* parent,
-                               std::function<void(unsigned)> answered);
+                               const std::function<void(unsigned)>& answered);
     // Shows a box and waits for it (only outside every procedure thread).
     static unsigned exec(const MessageBox& box, QWidget* parent);
 };

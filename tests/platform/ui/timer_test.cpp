@@ -10,7 +10,7 @@ class TimerTest : public UiTest {
 protected:
     // A window with `timer` that logs "<caption>@<clock>" for each Timer
     // event; it stops its timer after `stopAfter` events.
-    void openTimed(std::string caption, int timer, int stopAfter = 100) {
+    void openTimed(const std::string& caption, int timer, int stopAfter = 100) {
         rt.start([this, caption, timer, stopAfter] {
             Window w(WindowDesc{.caption = caption, .timer = timer});
             w.open();

@@ -14,7 +14,7 @@ class WindowTest : public UiTest {
 protected:
     // Opens the test form on a new thread. Every event after OpenWindow and
     // GainFocus is recorded and handed to `react`, until CloseWindow.
-    void openForm(std::function<void(Window&, const Event&)> react = {}) {
+    void openForm(const std::function<void(Window&, const Event&)>& react = {}) {
         rt.start([this, react] {
             Window w(formDesc(record));
             form = &w;

@@ -14,9 +14,9 @@ namespace {
 class MessageBoxTest : public QtTest {
 protected:
     // Shows `box` from a procedure thread; the answer lands in `answer`.
-    void ask(MessageBox box) {
+    void ask(const MessageBox& box) {
         rt.start([this, box] { answer = message(box); });
-        ASSERT_TRUE(pump([this] { return shownBox() != nullptr; }));
+        ASSERT_TRUE(pump([] { return shownBox() != nullptr; }));
     }
     static QMessageBox* shownBox() {
         for (QWidget* w : QApplication::topLevelWidgets()) {

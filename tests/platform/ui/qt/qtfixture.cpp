@@ -9,9 +9,9 @@
 #include "tests/support/offscreenapp.h"
 
 // The font library keeps process-wide caches that the leak checker of the
-// sanitizer build would report as ours.
-extern "C" const char* __lsan_default_suppressions();
-extern "C" const char* __lsan_default_suppressions() {
+// sanitizer build would report as ours. The name is the sanitizer's.
+extern "C" const char* __lsan_default_suppressions();   // NOLINT(bugprone-reserved-identifier)
+extern "C" const char* __lsan_default_suppressions() {  // NOLINT(bugprone-reserved-identifier)
     return "leak:libfontconfig\n";
 }
 
@@ -97,7 +97,7 @@ void QtTest::pumpFor(int ms) {
 }
 
 std::shared_ptr<Child::Log> QtTest::open(Child child) {
-    const std::shared_ptr<Child::Log> log = child.log;
+    std::shared_ptr<Child::Log> log = child.log;
     rt.start(std::move(child));
     EXPECT_TRUE(pump([&] { return log->id != 0 && backend.windowWidget(log->id) != nullptr; }));
     pumpFor(20);
