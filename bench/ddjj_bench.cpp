@@ -93,7 +93,7 @@ bool addDeclaration(const std::string& key, long lines) {
         A3.clear();
         A3.AGENTE_PERIODO.set(key);
         A3.CONTRATANTE.set("Exento " + std::to_string(i));
-        A3.VALOR = Decimal::fromInteger(1000 * i);
+        A3.VALOR = Decimal::fromInteger(int64_t{1000} * i);
         if (Access::ANEXOIII->Insert() != Benign)
             return false;
     }

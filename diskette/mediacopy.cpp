@@ -156,7 +156,8 @@ std::string copyToMedia(const fs::path& from, const fs::path& folder, const std:
 std::string reserveUniqueName(const fs::path& folder, const std::string& stem,
                               const std::string& suffix) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = stem + randomHex() + suffix;
+        std::string name = stem;
+        name.append(randomHex()).append(suffix);
         const int fd =
             ::open((folder / name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd >= 0) {

@@ -88,7 +88,7 @@ DriveLetters::Drive DriveLetters::resolve(char letter) const {
 
 // A configured folder is shown as it is written in the settings file.
 std::string DriveLetters::shown(char letter) const {
-    const std::string folder = configured_ ? configured_(std::string(1, letter)) : std::string();
+    std::string folder = configured_ ? configured_(std::string(1, letter)) : std::string();
     if (!folder.empty())
         return folder;
     const Drive d = resolve(letter);

@@ -503,9 +503,9 @@ bool BrowseClass::ResetFromAsk(uint8_t& request, uint8_t response) {
                 s->ClearLimits();
         }
     }
-    if (response == ResponseCompleted && request == RequestDelete)
-        ResetQueue();  // the deleted row's place: the next record takes it
-    else if (response == ResponseCompleted)
+    // A written record is shown where it now is; after a delete (the next
+    // record takes the deleted row's place) or a cancel the page stays put.
+    if (response == ResponseCompleted && request != RequestDelete)
         fillOnFormRecord();
     else
         ResetQueue();

@@ -37,7 +37,7 @@ bool LocatorClass::TakeAccepted(const std::string&) {
     return false;
 }
 
-std::string LocatorClass::fold(std::string text) const {
+std::string LocatorClass::fold(const std::string& text) const {
     return NoCase ? cp1252::toUpper(text) : text;
 }
 

@@ -52,7 +52,7 @@ public:
 
 protected:
     // Upper-cased for a no-case key (Windows-1252 bytes in and out).
-    std::string fold(std::string text) const;
+    std::string fold(const std::string& text) const;
     // A printable key as one folded byte of the search text; nullopt for a
     // character the stored keys cannot hold.
     std::optional<std::string> typed(ui::KeyCode key) const;

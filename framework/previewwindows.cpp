@@ -10,7 +10,6 @@ namespace {
 using ui::ControlDesc;
 using ui::ControlKind;
 using ui::MenuDesc;
-using ui::MenuItemDesc;
 
 std::string pageTip(int pageCount) {
     return "Ingrese una página de 1 a " + std::to_string(pageCount);

@@ -105,7 +105,8 @@ void ProcessClass::countRecord() {
     ++RecordsProcessed;
     if (BySize) {
         const int64_t read = Me().File->bytesRead();
-        BytesRead = read > 0 ? read : BytesRead + Me().File->desc().recordSize;
+        BytesRead =
+            read > 0 ? read : BytesRead + static_cast<int64_t>(Me().File->desc().recordSize);
     }
     const int percent = static_cast<int>(std::clamp<int64_t>(Percentage(), 0, 100));
     if (Percentile != nullptr)

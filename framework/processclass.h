@@ -37,6 +37,9 @@ class Window;
 }
 class StepClass;
 
+// Init, Reset and Next stand in for the view manager's own (hidden on
+// purpose: a process is set up and walked only through these, which count
+// and show progress).
 class ProcessClass : public ViewManager {
 public:
     // Progress by records: `expected` records (0 = the table's count at Reset).

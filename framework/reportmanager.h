@@ -78,7 +78,7 @@ public:
 
     // Sets the defaults below, registers "Cancelar" and opens the window.
     // `report` and `preview` may be nullptr (a pure process; a report printed
-    // without preview).
+    // without preview). It stands in for the form manager's Init.
     Level Init(ProcessClass& process, print::Report* report = nullptr,
                PrintPreviewClass* preview = nullptr);
     Level Ask() override;

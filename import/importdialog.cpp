@@ -29,9 +29,9 @@ void errorBox(const std::string& text) {
 
 class ImportDialog final : public WindowManager {
 public:
-    ImportDialog(ui::Window& window, const AnnexImport& annex,
-                 uint8_t (*checking)(std::string_view), uint8_t (*loading)(std::string_view))
-        : WindowManager(window), annex_(annex), checking_(checking), loading_(loading) {}
+    ImportDialog(ui::Window& window, uint8_t (*checking)(std::string_view),
+                 uint8_t (*loading)(std::string_view))
+        : WindowManager(window), checking_(checking), loading_(loading) {}
 
     Level Init() override;
     Level TakeAccepted() override;
@@ -40,7 +40,6 @@ private:
     Level import();
     void browse();
 
-    const AnnexImport& annex_;
     uint8_t (*checking_)(std::string_view);
     uint8_t (*loading_)(std::string_view);
     std::string NOMBRE_ARCHIVO = DefaultName;
@@ -161,8 +160,7 @@ ui::WindowDesc importDialogDesc(const AnnexImport& annex) {
 
 void runImportDialog(const AnnexImport& annex, uint8_t (*checking)(std::string_view),
                      uint8_t (*loading)(std::string_view)) {
-    RunProcedure<ImportDialog>(annex.procedureName, importDialogDesc(annex), annex, checking,
-                               loading);
+    RunProcedure<ImportDialog>(annex.procedureName, importDialogDesc(annex), checking, loading);
 }
 
 }  // namespace vorda::import

@@ -146,7 +146,9 @@ std::shared_ptr<Connection> Connection::open() {
 // lives. A connection that cannot get its shared lock within the wait goes
 // on without it (it only means a later start may not clean up).
 void Connection::takeStationLock(const std::filesystem::path& mainPath) {
-    const platform::ErrorState before = platform::lastError();
+    // A copy: the error as it was is put back once the locks are taken.
+    const platform::ErrorState before =  // NOLINT(performance-unnecessary-copy-initialization)
+        platform::lastError();
     std::unique_ptr<LockFile> alone;
     if (LockFile::acquire(mainPath.string(), LockFile::Mode::Exclusive, true, 0, &alone) == Ok) {
         Leftovers::clean(mainPath, ".");

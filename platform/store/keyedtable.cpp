@@ -137,9 +137,10 @@ int KeyedTable::probeKeys() {
                     .append(layout_.expression(e))
                     .append(desc ? " DESC" : "");
             }
-            const std::string by = key.ownIndex ? " INDEXED BY " + sqlName(key.index) : "";
-            const std::string sql =
-                "SELECT 1 FROM " + table + by + " ORDER BY " + order + " LIMIT 1";
+            std::string sql = "SELECT 1 FROM " + table;
+            if (key.ownIndex)
+                sql.append(" INDEXED BY ").append(sqlName(key.index));
+            sql.append(" ORDER BY ").append(order).append(" LIMIT 1");
             if (int code = probe(sql); code != Ok)
                 return code;
         }

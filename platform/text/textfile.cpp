@@ -389,11 +389,9 @@ int TextFile::lineAt(int64_t offset, RawLine* line, int64_t* next) {
 // one CR that ends the line.
 void TextFile::scanBeyond(const char* p, size_t n, RawLine* line, bool* crPending) {
     for (size_t i = 0; i < n && !line->nonBlankBeyond; ++i) {
-        if (*crPending)
-            line->nonBlankBeyond = true;
-        else if (p[i] == '\r')
+        if (!*crPending && p[i] == '\r')
             *crPending = true;
-        else if (p[i] != ' ')
+        else if (*crPending || p[i] != ' ')
             line->nonBlankBeyond = true;
     }
 }

@@ -101,7 +101,7 @@ bool addAnnexIII(const Words& w) {
         A3.FECHA_DOCUMENTO = *Date::fromYmd(2001, 3, 20);
         A3.CONTRATANTE.set("Exento " + std::to_string(order));
         A3.NRO_ORDEN = order;
-        A3.VALOR = Decimal::fromInteger(1000 * order);
+        A3.VALOR = Decimal::fromInteger(int64_t{1000} * order);
         A3.LEY_DECRETO.set("Ley 1234");
         if (Access::ANEXOIII->Insert() != Benign)
             return false;

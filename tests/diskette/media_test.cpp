@@ -27,7 +27,7 @@ std::vector<std::string> names(const fs::path& folder) {
     return out;
 }
 
-DriveLetters::Configured keys(std::string a, std::string b) {
+DriveLetters::Configured keys(const std::string& a, const std::string& b) {
     return [a, b](std::string_view letter) { return letter == "A" ? a : letter == "B" ? b : ""; };
 }
 
@@ -44,7 +44,7 @@ TEST(DriveLetters, without_a_key_a_is_the_first_medium_and_b_is_none) {
     fs::create_directories(dir.file("media/zeta"));
     fs::create_directories(dir.file("media/ALFA"));
     fs::create_directories(dir.file("run"));
-    std::ofstream(dir.file("media/0-not-a-folder"));
+    std::ofstream(dir.file("media/0-not-a-folder")).close();  // an empty file
     const DriveLetters drives(keys("", ""), {dir.file("run"), dir.file("media")}, false);
     EXPECT_EQ(drives.resolve('A').folder, dir.file("media/ALFA"));
     EXPECT_EQ(drives.resolve('B').folder, std::nullopt);

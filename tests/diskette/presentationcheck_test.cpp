@@ -87,12 +87,12 @@ TEST(PresentationCheck, fields_must_read_at_their_columns) {
     f[5] = with(f[5], 18, "31/02/2001");  // a date that does not exist
     f[6] = with(f[6], 70, "00000001A");   // order number of type 6
     f[6] = with(f[6], 170, "-");          // filler
-    EXPECT_EQ(check(f), (Lines{"REGISTRO 2: IMPORTE ILEGIBLE EN COLUMNAS 17-31 (INCISO_B)",
-                               "REGISTRO 5: IMPORTE ILEGIBLE EN COLUMNAS 95-100 (A2_ALICUOTA)",
-                               "REGISTRO 6: FECHA ILEGIBLE EN COLUMNAS 18-27 (A2_FECHA_DOCUMENTO)",
-                               "REGISTRO 7: NUMERO ILEGIBLE EN COLUMNAS 70-78 (A3_NRO_ORDEN)",
-                               "REGISTRO 7: RELLENO INCORRECTO EN COLUMNAS 134-180 "
-                               "(TIPO_6_FILLER)"}));
+    const Lines expected{"REGISTRO 2: IMPORTE ILEGIBLE EN COLUMNAS 17-31 (INCISO_B)",
+                         "REGISTRO 5: IMPORTE ILEGIBLE EN COLUMNAS 95-100 (A2_ALICUOTA)",
+                         "REGISTRO 6: FECHA ILEGIBLE EN COLUMNAS 18-27 (A2_FECHA_DOCUMENTO)",
+                         "REGISTRO 7: NUMERO ILEGIBLE EN COLUMNAS 70-78 (A3_NRO_ORDEN)",
+                         "REGISTRO 7: RELLENO INCORRECTO EN COLUMNAS 134-180 (TIPO_6_FILLER)"};
+    EXPECT_EQ(check(f), expected);
 }
 
 TEST(PresentationCheck, cuits_period_and_the_annex_i_total) {

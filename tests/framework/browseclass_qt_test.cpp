@@ -25,8 +25,8 @@
 
 // The font library keeps process-wide caches that the leak checker of the
 // sanitizer build would report as ours. The name is the sanitizer's.
-extern "C" const char* __lsan_default_suppressions();   // NOLINT(bugprone-reserved-identifier)
-extern "C" const char* __lsan_default_suppressions() {  // NOLINT(bugprone-reserved-identifier)
+extern "C" const char* __lsan_default_suppressions();
+extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig\n";
 }
 

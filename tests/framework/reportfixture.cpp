@@ -47,7 +47,7 @@ void ReportFixture::addLines(int count, const std::string& key) {
     ASSERT_EQ(t.commit(), store::Ok);
 }
 
-void ReportFixture::run(RunOptions options) {
+void ReportFixture::run(const RunOptions& options) {
     thread = rt->start([this, options] {
         uint8_t percent = 0;
         ui::Window w(progressWindowDesc("Imprimiendo"));

@@ -50,7 +50,7 @@ protected:
     void TearDown() override;
 
     void addLines(int count, const std::string& key = declKey("1/23.45.678", "2005", "05"));
-    void run(RunOptions options);
+    void run(const RunOptions& options);
     void settle() { backend.settle(*rt); }
     void tick(int hundredths = 1) { backend.advance(*rt, hundredths); }
     ui::Window* progressWindow() const;

@@ -96,6 +96,7 @@ protected:
     static std::vector<std::string> summary(const std::vector<TableOutcome>& outcomes) {
         static const char* names[] = {"rebuilt", "missing", "in use", "failed"};
         std::vector<std::string> out;
+        out.reserve(outcomes.size());
         for (const TableOutcome& o : outcomes)
             out.push_back(o.table + " " + names[static_cast<int>(o.result)]);
         return out;

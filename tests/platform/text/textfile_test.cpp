@@ -223,7 +223,7 @@ TEST_F(TextFileLines, a_very_long_line_is_one_overlong_record_and_reading_goes_o
 }
 
 TEST_F(TextFileLines, control_characters_in_the_columns_are_noted) {
-    write(std::string("1AB\0DE\r\n", 9) +
+    write(std::string("1AB\0DE\r\n", 8) +
           "2A\tB\r\n3AB\x1a\r\n4A\x81"
           "\r\n5AB\rC\r\n");
     ASSERT_EQ(file->open(0x40), Ok);

@@ -183,7 +183,7 @@ TEST_F(ThreadTest, TurningToAnotherWindowAcceptsWhatWasTypedAndKeepsIt) {
     TestRecord rb{};
     std::vector<Event> eventsA;
     Window* a = nullptr;
-    const auto form = [this](TestRecord& r, Window*& out, std::vector<Event>* events) {
+    const auto form = [](TestRecord& r, Window*& out, std::vector<Event>* events) {
         return [&r, &out, events] {
             Window w(formDesc(r));
             out = &w;
