@@ -8,6 +8,7 @@ packages=(
   libboost-context-dev
   qt6-base-dev fonts-liberation xvfb xauth
   poppler-utils
+  clang-format clang-tidy
 )
 missing=()
 for p in "${packages[@]}"; do
