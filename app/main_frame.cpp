@@ -60,7 +60,7 @@ public:
 
 private:
     Level checkClosing();
-    void placement(bool save);
+    void placement(PlacementStep step);
 
     ToolbarClass toolbar_;
     bool splashStarted_ = false;
@@ -74,19 +74,19 @@ Level MainFrame::Init() {
     if (level != Benign)
         return level;
     OpenWindow();
-    placement(false);
+    placement(PlacementStep::Restore);
     SetAlerts();
     return Benign;
 }
 
 // The frame keeps its position, size and maximized state in vorda.INI.
-void MainFrame::placement(bool save) {
+void MainFrame::placement(PlacementStep step) {
     if (!WindowPlacementOf)
         return;
     const std::unique_ptr<WindowPlacement> p = WindowPlacementOf(window());
     if (p == nullptr)
         return;
-    if (save)
+    if (step == PlacementStep::Save)
         INIMgr.Update(PlacementSection, *p);
     else
         INIMgr.Fetch(PlacementSection, *p);
@@ -117,7 +117,7 @@ Level MainFrame::TakeWindowEvent() {
 Level MainFrame::TakeCloseEvent() {
     if (!childWindowsOpen()) {
         endChildrenClosing(window());
-        placement(true);
+        placement(PlacementStep::Save);
         return WindowManager::TakeCloseEvent();
     }
     if (!childrenClosing())

@@ -21,11 +21,11 @@ int runWindowed(int argc, char** argv, const std::function<void()>& alsoStart) {
         return backend.placement(window.id());
     };
     // Forms keep their placement in vorda.INI, in a section named after their procedure.
-    KeepPlacement = [](ui::Window& window, const std::string& section, bool save) {
+    KeepPlacement = [](ui::Window& window, const std::string& section, PlacementStep step) {
         const std::unique_ptr<WindowPlacement> placement = WindowPlacementOf(window);
         if (placement == nullptr)
             return;
-        if (save)
+        if (step == PlacementStep::Save)
             INIMgr.Update(section, *placement);
         else
             INIMgr.Fetch(section, *placement);

@@ -47,7 +47,7 @@ public:
         window().open();
         Opened = 1;
         if (placement_ != nullptr && KeepPlacement)
-            KeepPlacement(window(), placement_, false);
+            KeepPlacement(window(), placement_, PlacementStep::Restore);
         return Benign;
     }
 
@@ -70,7 +70,7 @@ public:
 
     Level TakeCloseEvent() override {
         if (placement_ != nullptr && KeepPlacement && window().isOpen())
-            KeepPlacement(window(), placement_, true);
+            KeepPlacement(window(), placement_, PlacementStep::Save);
         return WindowManager::TakeCloseEvent();
     }
 

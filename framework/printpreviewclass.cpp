@@ -68,7 +68,7 @@ Level PreviewWindowManager::Init() {
     window().alert(ui::key::PgDn);
     window().alert(ui::key::PgUp);
     if (KeepPlacement) {
-        KeepPlacement(window(), PreviewSection, false);
+        KeepPlacement(window(), PreviewSection, PlacementStep::Restore);
         placementKept_ = true;
     }
     return Benign;
@@ -83,7 +83,7 @@ void PreviewWindowManager::Open() {
 
 Level PreviewWindowManager::TakeCloseEvent() {
     if (placementKept_ && KeepPlacement && window().isOpen())
-        KeepPlacement(window(), PreviewSection, true);
+        KeepPlacement(window(), PreviewSection, PlacementStep::Save);
     placementKept_ = false;
     return WindowManager::TakeCloseEvent();
 }

@@ -135,7 +135,7 @@ void WindowManager::OpenWindow() {
     if (KeepPlacement && !frame && Errors != nullptr) {
         placementSection_ = Errors->GetProcedureName();
         if (!placementSection_.empty())
-            KeepPlacement(window_, placementSection_, false);
+            KeepPlacement(window_, placementSection_, PlacementStep::Restore);
     }
     if (Toolbar != nullptr && Primary != nullptr) {
         formTarget_ = std::make_unique<ToolbarUpdateClass>(*this);
@@ -148,7 +148,7 @@ void WindowManager::OpenWindow() {
 // Saves the window's placement once, while it is still open.
 void WindowManager::keepPlacement() {
     if (KeepPlacement && !placementSection_.empty() && window_.isOpen())
-        KeepPlacement(window_, placementSection_, true);
+        KeepPlacement(window_, placementSection_, PlacementStep::Save);
     placementSection_.clear();
 }
 

@@ -91,10 +91,12 @@ class WindowResizeClass;
 
 // Keeps a window's placement (position, size, maximized) across runs. The
 // windowed program sets it to read and write the settings file; the headless
-// run leaves it empty. A form's window calls it with save=false once it has
-// opened and with save=true when it is released; `section` names the window
-// by its procedure ("Agentes:Ficha"). The frame keeps its own placement.
-using PlacementKeeper = std::function<void(ui::Window&, const std::string& section, bool save)>;
+// run leaves it empty. A form's window calls it to Restore once it has
+// opened and to Save when it is released; `section` names the window by its
+// procedure ("Agentes:Ficha"). The frame keeps its own placement.
+enum class PlacementStep { Restore, Save };
+using PlacementKeeper =
+    std::function<void(ui::Window&, const std::string& section, PlacementStep step)>;
 extern PlacementKeeper KeepPlacement;
 
 // The modes of a form, with the framework's values (a form sets them in Init).

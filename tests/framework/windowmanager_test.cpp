@@ -358,19 +358,21 @@ TEST_F(FormDeleteError33, yes_tries_again_then_no_closes_cancelled) {
 using FormClose = AgentFormTest;
 
 TEST_F(FormClose, placement_is_restored_on_open_and_kept_on_release) {
-    std::vector<std::pair<std::string, bool>> calls;
-    KeepPlacement = [&calls](ui::Window&, const std::string& section, bool save) {
-        calls.emplace_back(section, save);
+    std::vector<std::pair<std::string, PlacementStep>> calls;
+    KeepPlacement = [&calls](ui::Window&, const std::string& section, PlacementStep step) {
+        calls.emplace_back(section, step);
     };
     errors.SetProcedureName("Agt:Ficha");
     ASSERT_TRUE(fetchAgent("1"));
     run(RequestChange);
     ASSERT_TRUE(formOpen());
-    const std::vector<std::pair<std::string, bool>> opened{{"Agt:Ficha", false}};
+    const std::vector<std::pair<std::string, PlacementStep>> opened{
+        {"Agt:Ficha", PlacementStep::Restore}};
     EXPECT_EQ(calls, opened);
     closeForm();
     EXPECT_TRUE(finished);
-    const std::vector<std::pair<std::string, bool>> both{{"Agt:Ficha", false}, {"Agt:Ficha", true}};
+    const std::vector<std::pair<std::string, PlacementStep>> both{
+        {"Agt:Ficha", PlacementStep::Restore}, {"Agt:Ficha", PlacementStep::Save}};
     EXPECT_EQ(calls, both);
     KeepPlacement = nullptr;
     errors.SetProcedureName();

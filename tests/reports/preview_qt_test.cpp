@@ -49,8 +49,8 @@ protected:
     static void SetUpTestSuite() { startOffscreenApplication("preview_qt_test"); }
 
     void SetUp() override {
-        KeepPlacement = [this](ui::Window&, const std::string& section, bool save) {
-            placements.push_back((save ? "save " : "load ") + section);
+        KeepPlacement = [this](ui::Window&, const std::string& section, PlacementStep step) {
+            placements.push_back((step == PlacementStep::Save ? "save " : "load ") + section);
         };
         GlobalErrors().Init();
         DctInit();
