@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -315,6 +316,29 @@ void FormView::setBuddies(const Window& window) {
     }
 }
 
+QWidget* FormView::mnemonicTarget(int key) const {
+    const Runtime* rt = Runtime::instance();
+    const Window* window = rt != nullptr ? rt->find(window_) : nullptr;
+    if (window == nullptr)
+        return nullptr;
+    const QKeySequence wanted(QKeyCombination(Qt::AltModifier, Qt::Key(key)));
+    for (const auto& c : window->controls()) {
+        QWidget* w = widget(c->number());
+        if (w == nullptr || !w->isVisible() || !w->isEnabled() ||
+            QKeySequence::mnemonic(qs(c->text())) != wanted) {
+            continue;
+        }
+        if (qobject_cast<QAbstractButton*>(w) != nullptr)
+            return w;
+        const auto* label = qobject_cast<QLabel*>(w);
+        if (label != nullptr && label->buddy() != nullptr && label->buddy()->isVisible() &&
+            label->buddy()->isEnabled()) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
 // --- state from the runtime ---------------------------------------------------------
 
 void FormView::changed(const Window& window, ControlId control, Change what) {
@@ -503,6 +527,10 @@ void FormView::applyFocus(const Window& window) {
         w = l->table();
     if (QAbstractButton* radio = focusRadio(window.focus()))
         w = radio;
+    // The runtime moves the focus for the Tab key and the procedures, so Qt
+    // never learns that the keyboard is in use and would draw no focus frame
+    // on a button, radio or check box: the user could not tell where he is.
+    w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     w->setFocus(Qt::OtherFocusReason);
 }
 

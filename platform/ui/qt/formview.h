@@ -60,6 +60,11 @@ public:
     PictureEntry* focusedEntry() const;
     // Has every list report its visible rows (onPageRows) when they changed.
     void reportListRows();
+    // The widget that Alt+`key` (Qt::Key_A ...) acts on: the first control in
+    // the window's order, shown and enabled, whose text marks that letter
+    // with '&' - a button, check box or radio, or for a prompt the QLabel
+    // whose buddy is its entry. Null when no control has the letter.
+    QWidget* mnemonicTarget(int key) const;
 
     // The status text of the control that got the focus.
     std::function<void(const QString&)> onStatus;

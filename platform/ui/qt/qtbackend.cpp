@@ -64,11 +64,13 @@ const char* const helpOnHelp =
 }  // namespace
 
 QtBackend::QtBackend() {
+    QApplication::instance()->installEventFilter(&mnemonics_);
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &QtBackend::timerDue);
 }
 
 QtBackend::~QtBackend() {
+    QApplication::instance()->removeEventFilter(&mnemonics_);
     for (auto& [id, box] : boxes_)
         delete box.data();  // their callbacks refer to this backend
     for (auto& [id, menu] : popups_) {

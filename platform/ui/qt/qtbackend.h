@@ -8,6 +8,8 @@
 // (Window::visible()) stays open with its widgets hidden. A window the runtime marks
 // blocked (a later window or a box of its thread is up) has its controls
 // disabled; other threads' windows stay usable (thread-modal boxes).
+// Alt+letter reaches the focused window's controls before the frame's menus
+// (MnemonicFilter).
 //
 // Loop and fibers (Backend contract 1): requestRun() queues one call of
 // Runtime::runReady() on the Qt loop (QMetaObject::invokeMethod with
@@ -38,6 +40,7 @@
 #include <memory>
 
 #include "platform/ui/backend.h"
+#include "platform/ui/qt/mnemonicfilter.h"
 
 class QEventLoop;
 class QMdiSubWindow;
@@ -138,6 +141,7 @@ private:
     WindowId windowOf(const QObject* outer) const;
 
     SystemClock clock_;
+    MnemonicFilter mnemonics_;
     std::map<WindowId, Shown> windows_;
     std::map<MessageId, QPointer<QMessageBox>> boxes_;
     std::map<PopupId, QPointer<QMenu>> popups_;
