@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -544,7 +545,26 @@ QAbstractButton* FormView::focusRadio(ControlId option) const {
 }
 
 void FormView::setBlocked(bool blocked) {
+    const QWidget* last = window()->focusWidget();
+    const bool hadFocus = last != nullptr && isAncestorOf(last);
     setEnabled(!blocked);
+    if (blocked && hadFocus)
+        keepFocusInWindow();
+}
+
+// Disabling the view takes the focus from its control, and the next time the
+// frame is activated (when a box goes) Qt gives the focus to the first
+// control it finds in the frame: another child window would come to the
+// front and the user's window, with the box that follows, would go behind
+// it. The focus waits on this window's own MDI frame instead (once the
+// controls are disabled, or the frame would hand it straight back to them).
+void FormView::keepFocusInWindow() {
+    for (QWidget* w = parentWidget(); w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            sub->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget* FormView::widget(ControlId control) const {

@@ -108,6 +108,7 @@ private:
     bool shown(const Window& window, const Control& c) const;
     bool enabledWithParents(const Window& window, const Control& c) const;
     bool isActive() const;
+    void keepFocusInWindow();
     QAbstractButton* focusRadio(ControlId option) const;
 
     bool focusIn(ControlId control, const QFocusEvent& event);

@@ -186,8 +186,10 @@ void QtBackend::openFrame(Window& window) {
     frame_->onSubWindowActivated = [this](QMdiSubWindow* sub) {
         if (syncing_ || Runtime::instance() == nullptr)
             return;
-        if (const WindowId id = windowOf(sub))
-            Runtime::instance()->input().activate(id);
+        const WindowId id = windowOf(sub);
+        if (id != 0 && Runtime::instance()->input().activate(id) == InputResult::Blocked)
+            QMetaObject::invokeMethod(
+                this, [this, id] { frontForBlocked(id); }, Qt::QueuedConnection);
     };
     frame_->installEventFilter(this);
     windows_[window.id()] = {.form = nullptr, .outer = frame_, .sub = nullptr};
@@ -309,9 +311,11 @@ void QtBackend::windowChanged(Window& window, Shown& shown, Change what) {
             shown.outer->setWindowTitle(title(window.caption()));
             break;
         case Change::Blocked:
-            if (shown.form != nullptr)
+            if (shown.form != nullptr) {
                 shown.form->setBlocked(window.blocked());
-            else if (frame_ != nullptr)
+                if (!window.blocked())
+                    shown.form->applyFocus(window);  // the keys go back where they were
+            } else if (frame_ != nullptr)
                 frame_->setBlocked(window.blocked());
             if (shown.bars != nullptr)
                 shown.bars->setBlocked(window.blocked());
@@ -341,6 +345,28 @@ void QtBackend::bringToFront(Shown& shown) {
         shown.outer->raise();
         shown.outer->activateWindow();
     }
+}
+
+// The user brought a window to the front that waits for a later window or a
+// box of its thread (Ctrl+Tab, a click on its title): the window it waits
+// for comes to the front instead, as an owned dialog would, and the keys go
+// there. While a box is up, the window that was active stays in front.
+void QtBackend::frontForBlocked(WindowId blocked) {
+    Runtime* rt = Runtime::instance();
+    const Window* w = rt != nullptr ? rt->find(blocked) : nullptr;
+    if (w == nullptr)
+        return;
+    Window* top = rt->topWindow(w->thread());
+    if (top != nullptr && !top->blocked())
+        rt->input().activate(top->id());
+    Window* active = rt->active();
+    const auto it = active != nullptr ? windows_.find(active->id()) : windows_.end();
+    if (it == windows_.end() || !it->second.outer)
+        return;
+    const QScopedValueRollback<bool> guard(syncing_, true);
+    bringToFront(it->second);
+    if (it->second.form != nullptr)
+        it->second.form->applyFocus(*active);
 }
 
 WindowId QtBackend::windowOf(const QObject* outer) const {

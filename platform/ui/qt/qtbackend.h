@@ -126,6 +126,7 @@ private:
     QWidget* dialogWindow(QWidget* content, const Window& window);
     void windowChanged(Window& window, Shown& shown, Change what);
     void bringToFront(Shown& shown);
+    void frontForBlocked(WindowId blocked);
     void runNow();
     void timerDue();
     void finished();
