@@ -82,7 +82,10 @@ const ui::WindowDesc& mainFrameDesc() {
         .fontSize = 8,
         .bold = true,
         .at = {.x = 0, .y = 0, .width = 580, .height = 320},
-        .flags = ui::window::Frame | ui::window::SystemMenu | ui::window::Resizable,
+        // Maximized until the user gives it a place of its own (kept in vorda.INI):
+        // the children and the print preview need the room.
+        .flags = ui::window::Frame | ui::window::SystemMenu | ui::window::Resizable |
+                 ui::window::Maximize,
         .icon = "Logo.Ico",
         .menus = frameMenus(),
         .toolbar = frameToolbarButtons(),

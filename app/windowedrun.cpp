@@ -8,6 +8,7 @@
 #include "framework/windowmanager.h"
 #include "platform/ui/qt/qtbackend.h"
 #include "platform/ui/qt/qtplacement.h"
+#include "platform/ui/qt/qttranslation.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
 
@@ -15,6 +16,7 @@ namespace vorda {
 
 int runWindowed(int argc, char** argv, const std::function<void()>& alsoStart) {
     QApplication application(argc, argv);
+    ui::qt::installQtTranslation();
     ui::qt::QtBackend backend;
     backend.setHelpFile(QString::fromStdString(helpFilePath().string()));
     WindowPlacementOf = [&backend](const ui::Window& window) -> std::unique_ptr<WindowPlacement> {

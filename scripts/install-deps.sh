@@ -6,7 +6,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev
   libboost-context-dev
-  qt6-base-dev fonts-liberation xvfb xauth
+  qt6-base-dev qt6-translations-l10n fonts-liberation xvfb xauth
   poppler-utils
   clang-format clang-tidy
 )

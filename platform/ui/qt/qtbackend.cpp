@@ -193,7 +193,10 @@ void QtBackend::openFrame(Window& window) {
     };
     frame_->installEventFilter(this);
     windows_[window.id()] = {.form = nullptr, .outer = frame_, .sub = nullptr};
-    frame_->show();
+    if ((window.desc().flags & window::Maximize) != 0)
+        frame_->showMaximized();
+    else
+        frame_->show();
 }
 
 void QtBackend::openChild(Window& window) {

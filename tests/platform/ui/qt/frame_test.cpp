@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include "platform/ui/qt/helpviewer.h"
 #include "platform/ui/qt/pictureentry.h"
 #include "platform/ui/qt/qtplacement.h"
+#include "platform/ui/qt/qttranslation.h"
 #include "tests/platform/ui/qt/qtfixture.h"
 
 namespace vorda::ui::qt::test {
@@ -240,6 +242,34 @@ TEST_F(FrameTest, TileAndCascadeArrangeTheChildren) {
     const QRect overlap = backend.windowWidget(a.log->id)->geometry().intersected(
         backend.windowWidget(b.log->id)->geometry());
     EXPECT_TRUE(overlap.width() <= 2 || overlap.height() <= 2) << "tiled windows do not overlap";
+}
+
+using FrameOpeningTest = QtTest;
+
+TEST_F(FrameOpeningTest, AFrameDescribedMaximizedOpensMaximized) {
+    rt.start([] {
+        WindowDesc d = frameDesc();
+        d.flags |= window::Maximize;
+        Window w(d);
+        w.open();
+        while (w.ask().kind != EventKind::CloseDown) {
+        }
+    });
+    ASSERT_TRUE(pump([this] { return backend.frame() != nullptr; }));
+    EXPECT_TRUE(pump([this] { return backend.frame()->isMaximized(); }));
+    rt.postCloseDown();
+    EXPECT_TRUE(pump([this] { return rt.threadCount() == 0; }));
+}
+
+TEST_F(FrameOpeningTest, TheToolkitsOwnDialogsSpeakSpanish) {
+    if (!installQtTranslation())
+        GTEST_SKIP() << "Qt's Spanish translation (qt6-translations-l10n) is not installed";
+    QFileDialog chooser(nullptr, QStringLiteral("Guardar como PDF"));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_NE(chooser.labelText(QFileDialog::LookIn), QStringLiteral("Look in:"));
+    EXPECT_NE(chooser.labelText(QFileDialog::FileName), QStringLiteral("File &name:"));
+    EXPECT_EQ(chooser.labelText(QFileDialog::Reject), QStringLiteral("Cancelar"));
 }
 
 }  // namespace
