@@ -384,8 +384,57 @@ bool Window::inTabOrder(const Control& c) const {
 }
 
 // The next control in tab order after `from` (step 1) or before it (step
-// -1), wrapping around; `from` itself when no other control qualifies.
+// -1), wrapping around; `from` itself when no other control qualifies. The
+// last control of a sheet's page is followed by the first one of the next
+// page, and the first by the last of the page before (turnPage).
 ControlId Window::nextInTabOrder(ControlId from, int step) const {
+    const ControlId next = nextOnShownPages(from, step);
+    const ControlId turned = turnPage(from, next, step);
+    return turned ? turned : next;
+}
+
+// The tab whose page holds `c` (nullptr for a control on no sheet).
+const Control* Window::pageOf(const Control& c) const {
+    for (const Control* p = find(c.desc().parent); p != nullptr; p = find(p->desc().parent)) {
+        if (p->kind() == ControlKind::Tab)
+            return p;
+    }
+    return nullptr;
+}
+
+// Leaving the page of `from` by the Tab key (`next` lies off it): when the
+// sheet has a page after it (step 1) or before it (step -1) that the user
+// may choose, its first (last) control in tab order, so that a form whose
+// fields go on over the next tab is filled in with the Tab key alone; setting
+// the focus there brings that page to the front. None (an empty id) from the
+// sheet's last (first) page, or when that page is disabled or has no such
+// control: the keys leave the sheet as they would without it.
+ControlId Window::turnPage(ControlId from, ControlId next, int step) const {
+    const Control* c = find(from);
+    const Control* page = c != nullptr ? pageOf(*c) : nullptr;
+    const Control* to = find(next);
+    if (page == nullptr || (to != nullptr && pageOf(*to) == page))
+        return {};
+    const std::vector<const Control*> pages = tabs(page->desc().parent);
+    const auto at = std::find(pages.begin(), pages.end(), page) - pages.begin() + step;
+    if (at < 0 || at >= static_cast<ptrdiff_t>(pages.size()) ||
+        !usable(pages[size_t(at)]->number()))
+        return {};
+    const Control* target = nullptr;
+    for (const auto& candidate : controls_) {
+        const Control& k = *candidate;
+        if (pageOf(k) != pages[size_t(at)] || !k.focusable() || (k.desc().flags & control::Skip) ||
+            !usable(k.number())) {
+            continue;
+        }
+        target = &k;
+        if (step > 0)
+            break;
+    }
+    return target != nullptr ? target->number() : ControlId{};
+}
+
+ControlId Window::nextOnShownPages(ControlId from, int step) const {
     const auto n = static_cast<int>(controls_.size());
     int start = -1;
     for (int i = 0; i < n; ++i) {

@@ -183,6 +183,9 @@ private:
     void moveFocus(const Move& move);
     bool leave(Move move);
     ControlId nextInTabOrder(ControlId from, int step) const;
+    ControlId nextOnShownPages(ControlId from, int step) const;
+    ControlId turnPage(ControlId from, ControlId next, int step) const;
+    const Control* pageOf(const Control& c) const;
     ControlId selectable(ControlId number) const;
     bool inTabOrder(const Control& c) const;
     const Control* defaultButton() const;

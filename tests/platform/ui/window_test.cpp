@@ -170,7 +170,7 @@ TEST_F(WindowTest, SelectingAPromptFocusesTheControlAfterIt) {
     EXPECT_EQ(events, (std::vector<Event>{selected(Ctl::CUIT), selected(Ctl::NAME)}));
 }
 
-TEST_F(WindowTest, FocusOnAnotherTabBringsItForwardAndTabOrderStaysOnTheCurrentTab) {
+TEST_F(WindowTest, FocusOnAnotherTabBringsItForward) {
     openForm();
     form->select(Ctl::AMOUNT);
     EXPECT_EQ(form->control(Ctl::SHEET).choice(), 2);
@@ -178,19 +178,56 @@ TEST_F(WindowTest, FocusOnAnotherTabBringsItForwardAndTabOrderStaysOnTheCurrentT
     EXPECT_EQ(form->control(Ctl::SHEET).choice(), 1);
     settle();
     events.clear();
-    input().key(form->id(), Ctl::MONTH, key::Tab);  // past the other tab's controls
-    settle();
-    EXPECT_EQ(events, (std::vector<Event>{selected(Ctl::LIST)}));
     form->disable(Ctl::CUIT);
     form->select(Ctl::NAME);
     settle();
     events.clear();
-    input().key(form->id(), Ctl::NAME, key::Tab);
+    input().key(form->id(), Ctl::NAME, key::Tab);  // the disabled CUIT is passed
     settle();
     EXPECT_EQ(events, (std::vector<Event>{selected(Ctl::MONTH)}));
     input().key(form->id(), Ctl::MONTH, key::ShiftTab);
     settle();
     EXPECT_EQ(form->focus(), Ctl::NAME);
+}
+
+// A form whose fields go on over the next tab is filled in with the Tab key
+// alone: the last control of a page leads to the first of the next page and
+// brings it forward; Shift+Tab goes back; the last page leads out.
+TEST_F(WindowTest, TheTabKeyGoesOnToTheNextPageAndBackAndLeavesTheSheetAfterTheLast) {
+    openForm();
+    form->select(Ctl::MONTH);
+    settle();
+    events.clear();
+    input().key(form->id(), Ctl::MONTH, key::Tab);
+    settle();
+    EXPECT_EQ(events, (std::vector<Event>{selected(Ctl::AMOUNT)}));
+    EXPECT_EQ(form->control(Ctl::SHEET).choice(), 2);
+    input().key(form->id(), Ctl::AMOUNT, key::ShiftTab);
+    settle();
+    EXPECT_EQ(form->focus(), Ctl::MONTH);
+    EXPECT_EQ(form->control(Ctl::SHEET).choice(), 1);
+    form->select(Ctl::OPTION);
+    settle();
+    events.clear();
+    input().key(form->id(), Ctl::OPTION, key::Tab);
+    settle();
+    EXPECT_EQ(events, (std::vector<Event>{selected(Ctl::LIST)}));
+    EXPECT_EQ(form->control(Ctl::SHEET).choice(), 2);
+}
+
+TEST_F(WindowTest, TheTabKeyDoesNotTurnToADisabledPage) {
+    openForm();
+    form->disable(Ctl::TAB_MORE);
+    form->select(Ctl::MONTH);
+    settle();
+    events.clear();
+    input().key(form->id(), Ctl::MONTH, key::Tab);
+    settle();
+    EXPECT_EQ(events, (std::vector<Event>{selected(Ctl::LIST)}));
+    EXPECT_EQ(form->control(Ctl::SHEET).choice(), 1);
+    input().key(form->id(), Ctl::LIST, key::ShiftTab);  // from outside: the page in front
+    settle();
+    EXPECT_EQ(form->focus(), Ctl::MONTH);
 }
 
 // --- the select-all pass -------------------------------------------------------------
