@@ -1,6 +1,8 @@
 // Drawing pages with QPainter, writing PDFs and printing.
 #include "platform/ui/qt/pagerender.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -10,6 +12,7 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 #include <cmath>
+#include <filesystem>
 #include <optional>
 
 namespace vorda::ui::qt {
@@ -126,8 +129,16 @@ std::string writePdf(const print::Document& document, const std::string& file) {
         drawDocument(painter, pdf, document, 1.0);
         painter.end();
     }
-    QFile::remove(name);
-    if (!part.rename(name))
+    // The temporary file was made for this user alone; the PDF gets the
+    // permissions of any other file he saves (his umask), and it takes the
+    // place of an older one in one step, so that is never lost half-way.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    std::error_code error;
+    std::filesystem::permissions(part.fileName().toStdString(),
+                                 static_cast<std::filesystem::perms>(0666 & ~mask), error);
+    std::filesystem::rename(part.fileName().toStdString(), name.toStdString(), error);
+    if (error)
         return "No se pudo escribir el archivo " + file + ".";
     part.setAutoRemove(false);
     return {};
