@@ -225,8 +225,8 @@ void addAnnexTabs(std::vector<ControlDesc>& controls) {
                            .changeName = "?CHANGE:2",
                            .deleteName = "?DELETE:2",
                            .columns = {column("Documento", "@s15", 64), column("Fecha", "d6", 46),
-                                       column("Parte contratante", "@s30", 100),
-                                       column("Valor", "N20.2", 76, ui::Align::Right),
+                                       column("Parte contratante", "@s30", 120),
+                                       column("Valor", "N20.2", 64, ui::Align::Right),
                                        column("Ley / Decreto de exención", "@s30", 100)}});
 }
 

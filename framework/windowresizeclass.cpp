@@ -128,8 +128,52 @@ void WindowResizeClass::Reset() {
                              .parent = {},
                              .hasChildren = false});
     }
-    if (AppStrategy == AppSpread)
+    if (AppStrategy == AppSpread) {
         SetParentDefaults();
+        anchorButtonRows();
+    }
+}
+
+// Strategy 2: buttons side by side (at the same height, at most RowGap units
+// apart) keep together at the edge their row as a whole is nearest to. Each
+// button going to its own nearest edge would tear a row that spans the
+// middle of the window apart ("Generar Diskette" to the right, "Importar
+// Anexo II" to the left).
+void WindowResizeClass::anchorButtonRows() {
+    for (ControlEntry& e : controls_) {
+        if (e.kind != ControlKind::Button || (e.positionStrategy & 0xff) != FixNearest)
+            continue;
+        const auto [left, right] = rowExtent(e);
+        const Rect p = parentOriginal(e);
+        const uint16_t edge = left - p.x <= p.x + p.width - right ? FixLeft : FixRight;
+        e.positionStrategy = static_cast<uint16_t>((e.positionStrategy & 0xff00) | edge);
+    }
+}
+
+// The left and right edges of the row of buttons `e` belongs to.
+std::pair<int, int> WindowResizeClass::rowExtent(const ControlEntry& e) const {
+    constexpr int RowGap = 12;
+    const auto sameRow = [&e](const ControlEntry& o) {
+        return o.kind == ControlKind::Button && o.parent == e.parent &&
+               o.original.y < e.original.y + e.original.height &&
+               e.original.y < o.original.y + o.original.height;
+    };
+    int left = e.original.x;
+    int right = e.original.x + e.original.width;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const ControlEntry& o : controls_) {
+            const int oRight = o.original.x + o.original.width;
+            if (!sameRow(o) || (o.original.x >= left && oRight <= right) ||
+                o.original.x > right + RowGap || oRight < left - RowGap) {
+                continue;
+            }
+            left = std::min(left, o.original.x);
+            right = std::max(right, oRight);
+            grew = true;
+        }
+    }
+    return {left, right};
 }
 
 bool WindowResizeClass::managed(ControlKind kind) {

@@ -18,8 +18,9 @@
 //
 // Application strategies: 1 resize and reposition everything proportionally,
 // 2 (every window of the program) lists, sheets, groups and regions grow with
-// the window, entries widen but keep their height, buttons and other controls
-// keep their distance to the nearest edges and their size, 3 keep every
+// the window, entries widen but keep their height, buttons keep their size
+// and their distance to the edge nearest to their row of buttons, other
+// controls move proportionally and keep their size, 3 keep every
 // control's position and size. Menus, menu items, tabs and toolbar buttons
 // are not managed.
 //
@@ -27,6 +28,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "framework/level.h"
@@ -122,6 +124,8 @@ private:
     void layoutChildren(ui::ControlId parent, std::vector<Move>& moves) const;
     void apply(std::vector<Move>& moves, bool growing);
     void markChildren();
+    void anchorButtonRows();
+    std::pair<int, int> rowExtent(const ControlEntry& e) const;
     bool clampWindow();
 
     ui::Window* window_ = nullptr;

@@ -33,7 +33,22 @@ namespace {
 using ui::ControlKind;
 using ui::Rect;
 
-enum class Ctl { LIST = 1, PROMPT, ENTRY, OK, GROUP, INNER, SHEET, TAB, ONTAB };
+enum class Ctl {
+    LIST = 1,
+    PROMPT,
+    ENTRY,
+    OK,
+    GROUP,
+    INNER,
+    SHEET,
+    TAB,
+    ONTAB,
+    IMPORT,
+    DISKETTE,
+    PRINT,
+    ACCEPT,
+    CANCEL
+};
 
 ui::WindowDesc resizableDesc() {
     return ui::WindowDesc{
@@ -77,6 +92,20 @@ ui::WindowDesc nestedDesc() {
         }};
 }
 
+// The declaration list's row of action buttons spans the middle of the
+// window; the form's buttons sit at its right.
+ui::WindowDesc buttonRowsDesc() {
+    const auto button = [](Ctl n, int x, int y) {
+        return ui::ControlDesc{.number = n, .kind = ControlKind::Button, .at = {x, y, 56, 14}};
+    };
+    return ui::WindowDesc{.caption = "Filas",
+                          .at = {.x = 0, .y = 0, .width = 200, .height = 100},
+                          .flags = ui::window::MdiChild | ui::window::Resizable,
+                          .controls = {button(Ctl::IMPORT, 4, 60), button(Ctl::DISKETTE, 64, 60),
+                                       button(Ctl::PRINT, 124, 60), button(Ctl::ACCEPT, 80, 80),
+                                       button(Ctl::CANCEL, 140, 80)}};
+}
+
 class ResizeTest : public ::testing::Test {
 protected:
     void start(ui::WindowDesc desc, uint8_t strategy, bool minSize) {
@@ -114,6 +143,20 @@ TEST_F(ResizeTest, spread_stretches_the_list_and_keeps_the_buttons_place) {
     EXPECT_EQ(at(Ctl::OK), (Rect{240, 126, 50, 14}));  // 10 from the right and bottom edges
     EXPECT_EQ(at(Ctl::ENTRY), (Rect{210, 15, 75, 10}));
     EXPECT_EQ(at(Ctl::PROMPT), (Rect{210, 45, 40, 10}));
+}
+
+TEST_F(ResizeTest, a_row_of_buttons_keeps_together_at_the_edge_the_row_is_nearest_to) {
+    start(buttonRowsDesc(), WindowResizeClass::AppSpread, false);
+    resize(300, 100);
+    // The row 4..180 is nearer the left edge, though its last button is
+    // nearer the right one.
+    EXPECT_EQ(at(Ctl::IMPORT).x, 4);
+    EXPECT_EQ(at(Ctl::DISKETTE).x, 64);
+    EXPECT_EQ(at(Ctl::PRINT).x, 124);
+    // The row 80..196 is nearer the right edge, though its first button is
+    // nearer the left one.
+    EXPECT_EQ(at(Ctl::ACCEPT).x, 180);
+    EXPECT_EQ(at(Ctl::CANCEL).x, 240);
 }
 
 TEST_F(ResizeTest, back_to_the_initial_size_restores_every_rectangle) {
