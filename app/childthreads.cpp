@@ -12,6 +12,8 @@ namespace vorda {
 namespace {
 
 bool closing = false;
+// The windows CloseDown was posted to in this closing round.
+std::vector<ui::WindowId> asked;
 
 int frameThread() {
     const ui::Window* frame = ui::Runtime::current().frame();
@@ -66,18 +68,30 @@ bool childrenClosing() {
 
 void beginChildrenClosing(ui::Window& frame, int poll) {
     closing = true;
-    std::vector<int> threads;
-    for (const ui::Window* w : childWindows()) {
-        if (std::find(threads.begin(), threads.end(), w->thread()) == threads.end())
-            threads.push_back(w->thread());
-    }
-    for (int t : threads)
-        ui::Runtime::current().post(ui::EventKind::CloseDown, {}, t);
+    asked.clear();
+    askChildrenToClose();
     frame.setTimer(poll);
+}
+
+// CloseDown goes to the top window of each child thread. A form that closes
+// on it leaves its list below as the thread's top window: that one is asked
+// in turn, on the frame's next check.
+bool askChildrenToClose() {
+    ui::Runtime& rt = ui::Runtime::current();
+    bool posted = false;
+    for (const ui::Window* w : childWindows()) {
+        const ui::Window* top = rt.topWindow(w->thread());
+        if (top == nullptr || std::find(asked.begin(), asked.end(), top->id()) != asked.end())
+            continue;
+        asked.push_back(top->id());
+        posted = rt.post(ui::EventKind::CloseDown, {}, top->thread()) || posted;
+    }
+    return posted;
 }
 
 void endChildrenClosing(ui::Window& frame) {
     closing = false;
+    asked.clear();
     frame.setTimer(0);
 }
 

@@ -4,10 +4,11 @@
 // A child procedure runs on its own thread and the frame never waits for it.
 // The one moment the frame cares is its own closing: it posts CloseDown to
 // every child thread (each unsaved form then asks as its CancelAction says)
-// and stays open until no child window is left. A child that ends while the
-// frame is closing posts Timer to the frame so that it checks at once; the
-// frame's own timer catches children that refused to close (they are idle
-// again with their window open).
+// and stays open until no child window is left; a window that comes to the
+// top of its thread when the one above it closes is asked in turn. A child
+// that ends while the frame is closing posts Timer to the frame so that it
+// checks at once; the frame's own timer catches children that refused to
+// close (they are idle again with their window open).
 #pragma once
 
 #include <cstddef>
@@ -32,6 +33,9 @@ bool childrenIdle();
 bool childrenClosing();
 // Posts CloseDown to every child thread and checks every `poll` hundredths.
 void beginChildrenClosing(ui::Window& frame, int poll);
+// Posts CloseDown to each child thread whose top window has not had one in
+// this round (a list whose form has closed); true when it posted any.
+bool askChildrenToClose();
 void endChildrenClosing(ui::Window& frame);
 
 }  // namespace vorda

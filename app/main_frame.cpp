@@ -125,14 +125,15 @@ Level MainFrame::TakeCloseEvent() {
     return Notify;
 }
 
-// While closing: close the frame once every child has gone; give up when the
-// children left are idle (they refused to close).
+// While closing: close the frame once every child has gone; ask the windows
+// that came to the top of their threads meanwhile; give up when the children
+// left are idle (they refused to close).
 Level MainFrame::checkClosing() {
     if (!childWindowsOpen()) {
         window().post(ui::EventKind::CloseWindow);
         return Notify;
     }
-    if (childrenIdle())
+    if (!askChildrenToClose() && childrenIdle())
         endChildrenClosing(window());
     return Notify;
 }
