@@ -40,7 +40,8 @@ ui::ControlId entryOf(size_t i) {
 AnexoI historyA1{};
 
 constexpr int EntryX = 80;
-constexpr int FirstY = 20;
+// The first row clears the tab above it.
+constexpr int FirstY = 24;
 constexpr int RowStep = 14;
 
 std::vector<ui::ControlDesc> formControls() {
@@ -48,7 +49,7 @@ std::vector<ui::ControlDesc> formControls() {
         {.number = Ctl::CurrentTab,
          .kind = ui::ControlKind::Sheet,
          .name = "?CurrentTab",
-         .at = {.x = 4, .y = 4, .width = 204, .height = 178}},
+         .at = {.x = 4, .y = 4, .width = 204, .height = 182}},
         {.number = Ctl::Tab_AnexoI,
          .kind = ui::ControlKind::Tab,
          .text = "Anexo I",
@@ -90,7 +91,7 @@ std::vector<ui::ControlDesc> formControls() {
                               12, Ctl::Tab_AnexoI);
     }
     formrows::addFormButtons(controls, {.ok = Ctl::OK, .cancel = Ctl::Cancel, .help = Ctl::Help},
-                             34, 188);
+                             34, 192);
     return controls;
 }
 
@@ -167,7 +168,7 @@ const ui::WindowDesc& anexoIFichaDesc() {
         .caption = "Anexo I",
         .font = "Arial",
         .fontSize = 8,
-        .at = {.x = 0, .y = 0, .width = 212, .height = 210},
+        .at = {.x = 0, .y = 0, .width = 212, .height = 214},
         .flags = ui::window::MdiChild | ui::window::SystemMenu | ui::window::Resizable,
         .wallpaper = "pared.gif",
         .icon = "tarjeta credito.ico",

@@ -20,6 +20,7 @@ constexpr int ControlX = 84;
 constexpr int RightPromptX = 180;
 constexpr int RightX = 270;
 constexpr int RowStep = 16;
+constexpr int FirstY = 24;  // clears the tab above the first row
 
 // The radios of the inciso in tab order; "b" to "f" in the left column, "g"
 // to "l" in the right one. Incisos a, h, m and n have no Annex II lines.
@@ -33,7 +34,7 @@ constexpr RadioRow radios[] = {
     {Ctl::Radio_f, "f"}, {Ctl::Radio_l, "l"},
 };
 
-constexpr int OptionY = 36;
+constexpr int OptionY = FirstY + RowStep;
 constexpr int OptionHeight = 66;
 constexpr int RadioStep = 10;
 
@@ -75,7 +76,7 @@ constexpr int AmountsY = OptionY + OptionHeight + 8;
 
 std::vector<Placed> entriesAfterInciso() {
     const auto right = [](int line, int width) {
-        return ui::Rect{.x = RightX, .y = 20 + line * RowStep, .width = width, .height = 12};
+        return ui::Rect{.x = RightX, .y = FirstY + line * RowStep, .width = width, .height = 12};
     };
     const auto below = [](int line, int width) {
         return ui::Rect{
@@ -205,7 +206,7 @@ std::vector<ControlDesc> formControls() {
                            .picture = "@s15",
                            .msg = "Tipo de instrumento",
                            .tip = "Tipo de instrumento",
-                           .at = {.x = ControlX, .y = 20, .width = 76, .height = 12},
+                           .at = {.x = ControlX, .y = FirstY, .width = 76, .height = 12},
                            .bind = ui::bindField(A2.DOCUMENTO)},
                           PromptX, Ctl::Tab_AnexoII);
     addInciso(controls);

@@ -18,7 +18,7 @@ using Ctl = AnexoIIIFichaCtl;
 
 constexpr int PromptX = 12;
 constexpr int ControlX = 108;
-constexpr int FirstY = 20;
+constexpr int FirstY = 24;  // clears the tab above the first row
 constexpr int RowStep = 16;
 
 std::vector<formrows::PromptedControl> entryRows() {

@@ -16,7 +16,8 @@ using ui::ControlKind;
 
 constexpr int WindowWidth = 424;
 constexpr int SheetWidth = WindowWidth - 8;
-constexpr int SheetHeight = 196;
+constexpr int SheetHeight = 200;
+constexpr int PageTop = 24;  // the first row of a tab's page, clear of the tabs
 constexpr int PromptX = 12;
 constexpr int ControlX = 80;
 
@@ -87,7 +88,7 @@ void addFirstTab(std::vector<ControlDesc>& controls) {
                            .picture = "@s11",
                            .msg = "Nº de Agente",
                            .tip = "#/##.##.###",
-                           .at = {.x = ControlX, .y = 20, .width = 52, .height = 12},
+                           .at = {.x = ControlX, .y = PageTop, .width = 52, .height = 12},
                            .bind = ui::bindField(DDJ.NRO_AGENTE())},
                           PromptX, Ctl::Tab_DDJJ);
     controls.push_back({.number = Ctl::AGE_DENOMINACION,
@@ -95,7 +96,7 @@ void addFirstTab(std::vector<ControlDesc>& controls) {
                         .name = "?AGE:DENOMINACION",
                         .field = "AGE:DENOMINACION",
                         .picture = "@s50",
-                        .at = {.x = ControlX + 58, .y = 22, .width = 200, .height = 10},
+                        .at = {.x = ControlX + 58, .y = PageTop + 2, .width = 200, .height = 10},
                         .parent = Ctl::Tab_DDJJ,
                         .bind = ui::bindField(AGE.DENOMINACION)});
     formrows::addPrompted(controls,
@@ -106,7 +107,7 @@ void addFirstTab(std::vector<ControlDesc>& controls) {
                            .field = "DDJ:MES",
                            .picture = "P##PB",
                            .msg = "Mes a Declarar",
-                           .at = {.x = ControlX, .y = 36, .width = 28, .height = 12},
+                           .at = {.x = ControlX, .y = PageTop + 16, .width = 28, .height = 12},
                            .bind = ui::bindField(DDJ.MES()),
                            .kind = ControlKind::Spin},
                           PromptX, Ctl::Tab_DDJJ);
@@ -116,14 +117,14 @@ void addFirstTab(std::vector<ControlDesc>& controls) {
                         .kind = ControlKind::String,
                         .name = "?STRING2",
                         .text = "/",
-                        .at = {.x = ControlX + 31, .y = 38, .width = 6, .height = 10},
+                        .at = {.x = ControlX + 31, .y = PageTop + 18, .width = 6, .height = 10},
                         .parent = Ctl::Tab_DDJJ});
     controls.push_back({.number = Ctl::DDJ_AÑO,
                         .kind = ControlKind::Entry,
                         .name = "?DDJ:AÑO",
                         .field = "DDJ:AÑO",
                         .picture = "P####P",
-                        .at = {.x = ControlX + 38, .y = 36, .width = 24, .height = 12},
+                        .at = {.x = ControlX + 38, .y = PageTop + 16, .width = 24, .height = 12},
                         .msg = "Año a Declarar",
                         .parent = Ctl::Tab_DDJJ,
                         .bind = ui::bindField(DDJ.AÑO())});
@@ -134,25 +135,25 @@ void addFirstTab(std::vector<ControlDesc>& controls) {
                            .name = "?DDJ:PRESENTACION",
                            .field = "DDJ:PRESENTACION",
                            .picture = "P##P",
-                           .at = {.x = ControlX, .y = 52, .width = 18, .height = 12},
+                           .at = {.x = ControlX, .y = PageTop + 32, .width = 18, .height = 12},
                            .bind = ui::bindField(DDJ.PRESENTACION())},
                           PromptX, Ctl::Tab_DDJJ);
     controls.push_back({.number = Ctl::DETALLEPRESENTACION,
                         .kind = ControlKind::String,
                         .name = "?DETALLEPRESENTACION",
                         .picture = "@s15",
-                        .at = {.x = ControlX + 24, .y = 54, .width = 64, .height = 10},
+                        .at = {.x = ControlX + 24, .y = PageTop + 34, .width = 64, .height = 10},
                         .parent = Ctl::Tab_DDJJ});
-    addIncisos(controls, 'A', 'G', 74, Ctl::Tab_DDJJ);
+    addIncisos(controls, 'A', 'G', PageTop + 54, Ctl::Tab_DDJJ);
 }
 
 void addSecondTab(std::vector<ControlDesc>& controls) {
-    addIncisos(controls, 'H', 'N', 20, Ctl::Tab_DDJJ_Cont);
+    addIncisos(controls, 'H', 'N', PageTop, Ctl::Tab_DDJJ_Cont);
     controls.push_back({.number = Ctl::AnexoI,
                         .kind = ControlKind::Button,
                         .name = "?ANEXOI",
                         .text = "Anexo I",
-                        .at = {.x = 200, .y = 20, .width = 52, .height = 16},
+                        .at = {.x = 200, .y = PageTop, .width = 52, .height = 16},
                         .parent = Ctl::Tab_DDJJ_Cont});
 }
 
@@ -182,7 +183,7 @@ void addAnnexTab(std::vector<ControlDesc>& controls, const AnnexTab& t) {
     controls.push_back({.number = t.list,
                         .kind = ControlKind::List,
                         .name = t.listName,
-                        .at = {.x = 8, .y = 20, .width = SheetWidth - 8, .height = ListHeight},
+                        .at = {.x = 8, .y = PageTop, .width = SheetWidth - 8, .height = ListHeight},
                         .msg = "Browsing Records",
                         .parent = t.tab,
                         .columns = t.columns,
@@ -191,12 +192,13 @@ void addAnnexTab(std::vector<ControlDesc>& controls, const AnnexTab& t) {
     for (auto [number, name, text] : {std::tuple{t.insert, t.insertName, "&Agregar"},
                                       std::tuple{t.change, t.changeName, "&Modificar"},
                                       std::tuple{t.remove, t.deleteName, "&Borrar"}}) {
-        controls.push_back({.number = number,
-                            .kind = ControlKind::Button,
-                            .name = name,
-                            .text = text,
-                            .at = {.x = x, .y = 20 + ListHeight + 4, .width = 50, .height = 16},
-                            .parent = t.tab});
+        controls.push_back(
+            {.number = number,
+             .kind = ControlKind::Button,
+             .name = name,
+             .text = text,
+             .at = {.x = x, .y = PageTop + ListHeight + 4, .width = 50, .height = 16},
+             .parent = t.tab});
         x += 54;
     }
 }

@@ -130,22 +130,109 @@ void WindowResizeClass::Reset() {
     }
     if (AppStrategy == AppSpread) {
         SetParentDefaults();
+        stretchLists();
         anchorButtonRows();
     }
 }
 
+// Strategy 2: the lists, and the sheets and boxes that hold them (every
+// sheet, as a form's frame, is one), stretch into the room a larger window
+// gives; a box without a list keeps its size, so that the fields around it
+// keep theirs. A list or container keeps its width or height where another
+// one lies beyond its right or bottom edge (the agent list's sheet, with the
+// list below it, stays as high as its tabs and locator). The fields beyond a
+// stretching one (a locator below a list, beside its buttons) keep their
+// distance to that far edge.
+void WindowResizeClass::stretchLists() {
+    for (ControlEntry& e : controls_) {
+        if (!isContainer(e.kind))
+            continue;
+        const bool box = e.kind != ControlKind::List && e.kind != ControlKind::Sheet;
+        if ((box && !holdsList(e)) || beyond(e, Axis::X, true))
+            lockAxis(e, Axis::X);
+        if ((box && !holdsList(e)) || beyond(e, Axis::Y, true))
+            lockAxis(e, Axis::Y);
+    }
+    for (ControlEntry& e : controls_) {
+        if (isContainer(e.kind) || e.kind == ControlKind::Button)
+            continue;
+        for (const Axis axis : {Axis::X, Axis::Y}) {
+            if (!followsFarEdge(e, axis))
+                continue;
+            const uint16_t shift = axis == Axis::X ? 0 : 8;
+            e.positionStrategy = static_cast<uint16_t>((e.positionStrategy & ~(0xff << shift)) |
+                                                       (FixRight << shift));
+        }
+    }
+}
+
+void WindowResizeClass::lockAxis(ControlEntry& e, Axis axis) {
+    const uint16_t constant = axis == Axis::X ? ConstantRight : ConstantBottom;
+    const uint16_t lock = axis == Axis::X ? LockWidth : LockHeight;
+    e.resizeStrategy = static_cast<uint16_t>((e.resizeStrategy & ~constant) | lock);
+}
+
+bool WindowResizeClass::stretches(const ControlEntry& e, Axis axis) {
+    return (e.resizeStrategy & (axis == Axis::X ? ConstantRight : ConstantBottom)) != 0;
+}
+
+// `e` or a control within it (on its tabs, in its boxes) is a list.
+bool WindowResizeClass::holdsList(const ControlEntry& e) const {
+    return std::any_of(controls_.begin(), controls_.end(), [&](const ControlEntry& o) {
+        if (o.kind != ControlKind::List)
+            return false;
+        for (const ControlEntry* p = &o; p != nullptr; p = p->parent ? entry(p->parent) : nullptr) {
+            if (p->id == e.id)
+                return true;
+        }
+        return false;
+    });
+}
+
+// Another control of `e`'s parent, shown with it (not on another tab of their
+// sheet), that starts beyond `e`'s right edge (X) or bottom edge (Y), level
+// with it; only lists and containers when `containers`.
+bool WindowResizeClass::beyond(const ControlEntry& e, Axis axis, bool containers) const {
+    return std::any_of(controls_.begin(), controls_.end(), [&](const ControlEntry& o) {
+        return (!containers || isContainer(o.kind)) && lies(o, e, axis);
+    });
+}
+
+// `o` starts beyond `e`'s far edge on `axis`, level with it, in the same
+// parent and on the same page.
+bool WindowResizeClass::lies(const ControlEntry& o, const ControlEntry& e, Axis axis) const {
+    if (o.id == e.id || o.parent != e.parent)
+        return false;
+    if (const ui::ControlId a = tabOf(e.id), b = tabOf(o.id); a && b && a != b)
+        return false;
+    const Rect& r = e.original;
+    const Rect& q = o.original;
+    return axis == Axis::X ? q.x >= r.x + r.width && q.y < r.y + r.height && r.y < q.y + q.height
+                           : q.y >= r.y + r.height && q.x < r.x + r.width && r.x < q.x + q.width;
+}
+
+// `e` lies beyond a list or container that stretches on `axis`.
+bool WindowResizeClass::followsFarEdge(const ControlEntry& e, Axis axis) const {
+    return std::any_of(controls_.begin(), controls_.end(), [&](const ControlEntry& c) {
+        return isContainer(c.kind) && stretches(c, axis) && lies(e, c, axis);
+    });
+}
+
 // Strategy 2: buttons side by side (at the same height, at most RowGap units
-// apart) keep together at the edge their row as a whole is nearest to. Each
-// button going to its own nearest edge would tear a row that spans the
-// middle of the window apart ("Generar Diskette" to the right, "Importar
-// Anexo II" to the left).
+// apart) keep together: a row set clearly towards the right edge (its gap
+// there less than half the gap on the left, as Aceptar, Cancelar and Ayuda
+// below a form) keeps its distance to it; any other row keeps its distance to
+// the left edge. Each button going to its own nearest edge would tear a row
+// that spans the middle of the window apart ("Generar Diskette" to the
+// right, "Importar Anexo II" to the left), and a button beside a form's
+// fields ("Anexo I") would drift away from them.
 void WindowResizeClass::anchorButtonRows() {
     for (ControlEntry& e : controls_) {
         if (e.kind != ControlKind::Button || (e.positionStrategy & 0xff) != FixNearest)
             continue;
         const auto [left, right] = rowExtent(e);
         const Rect p = parentOriginal(e);
-        const uint16_t edge = left - p.x <= p.x + p.width - right ? FixLeft : FixRight;
+        const uint16_t edge = 2 * (p.x + p.width - right) < left - p.x ? FixRight : FixLeft;
         e.positionStrategy = static_cast<uint16_t>((e.positionStrategy & 0xff00) | edge);
     }
 }
@@ -181,16 +268,18 @@ bool WindowResizeClass::managed(ControlKind kind) {
            kind != ControlKind::ToolButton;
 }
 
-// Strategy 2: containers scale with their parent; entries widen but keep
-// their height; buttons keep their size and their distance to the nearest
-// edges; the other controls move proportionally and keep their size.
+// Strategy 2: lists and containers keep their place and stretch to keep
+// their margins to the parent's far edges (Reset holds some of them,
+// stretchLists); buttons keep their size and their distance to the nearest
+// edges (Reset decides by their row, anchorButtonRows); every other control
+// keeps its place and size, so a form stays as it was laid out.
 uint16_t WindowResizeClass::GetPositionStrategy(ControlKind kind) const {
     switch (AppStrategy) {
         case AppResize:
             return position(Proportional, Proportional);
         case AppSpread:
             return kind == ControlKind::Button ? position(FixNearest, FixNearest)
-                                               : position(Proportional, Proportional);
+                                               : position(FixLeft, FixLeft);
         default:
             return position(Fixed, Fixed);
     }
@@ -201,11 +290,7 @@ uint16_t WindowResizeClass::GetResizeStrategy(ControlKind kind) const {
         case AppResize:
             return 0;
         case AppSpread:
-            if (isContainer(kind))
-                return 0;
-            if (kind == ControlKind::Entry || kind == ControlKind::Spin)
-                return LockHeight;
-            return LockWidth | LockHeight;
+            return isContainer(kind) ? ConstantRight | ConstantBottom : LockWidth | LockHeight;
         default:
             return LockWidth | LockHeight;
     }
@@ -245,6 +330,13 @@ void WindowResizeClass::SetParentDefaults() {
         e.parent = parent;
     }
     markChildren();
+}
+
+// The tab `control` lies on, if any.
+ui::ControlId WindowResizeClass::tabOf(ui::ControlId control) const {
+    const ui::ControlId parent = window_->control(control).desc().parent;
+    const ui::Control* p = parent ? window_->find(parent) : nullptr;
+    return p != nullptr && p->kind() == ControlKind::Tab ? parent : ui::ControlId{};
 }
 
 void WindowResizeClass::markChildren() {

@@ -1,6 +1,6 @@
 // WindowResizeClass: moves and resizes the controls of a window when the
-// user resizes it, so that lists and groups stretch, entry fields widen and
-// buttons keep their place.
+// user resizes it, so that lists and groups stretch, fields keep their place
+// and buttons keep to their edges.
 //
 // Every rectangle is in dialog units. Reset records the window's initial size
 // and each control's initial rectangle with default strategies; each Sized
@@ -17,12 +17,13 @@
 // Proportional 0, Fixed 1, FixRight 2, FixLeft 3, FixCenter 4, FixNearest 5.
 //
 // Application strategies: 1 resize and reposition everything proportionally,
-// 2 (every window of the program) lists, sheets, groups and regions grow with
-// the window, entries widen but keep their height, buttons keep their size
-// and their distance to the edge nearest to their row of buttons, other
-// controls move proportionally and keep their size, 3 keep every
-// control's position and size. Menus, menu items, tabs and toolbar buttons
-// are not managed.
+// 2 (every window of the program) lists, sheets and the boxes that hold a
+// list keep their place and stretch into the room beyond their right and
+// bottom edges (keeping their margins there) unless another of them lies
+// there; buttons keep their size and their row's distance to its edge; every
+// other control keeps its place and size, or its distance to the far edge
+// when it lies beyond a list that stretches; 3 keep every control's position
+// and size. Menus, menu items, tabs and toolbar buttons are not managed.
 //
 // Call order: Init (after the window is open) ... TakeResize on Sized ... Kill.
 #pragma once
@@ -125,6 +126,15 @@ private:
     void apply(std::vector<Move>& moves, bool growing);
     void markChildren();
     void anchorButtonRows();
+    enum class Axis { X, Y };
+    void stretchLists();
+    static void lockAxis(ControlEntry& e, Axis axis);
+    static bool stretches(const ControlEntry& e, Axis axis);
+    bool holdsList(const ControlEntry& e) const;
+    bool beyond(const ControlEntry& e, Axis axis, bool containers) const;
+    bool lies(const ControlEntry& o, const ControlEntry& e, Axis axis) const;
+    bool followsFarEdge(const ControlEntry& e, Axis axis) const;
+    ui::ControlId tabOf(ui::ControlId control) const;
     std::pair<int, int> rowExtent(const ControlEntry& e) const;
     bool clampWindow();
 

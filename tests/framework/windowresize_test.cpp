@@ -1,8 +1,9 @@
 // WindowResizeClass on a running window: the user resizes, the window's
 // manager hands Sized to the resizer.
 //
-//   Spread       strategy 2: the list stretches, buttons keep their place and
-//                size, entries widen and keep their height
+//   Spread       strategy 2: lists and sheets stretch into free room, buttons
+//                keep to their row's edge, fields keep their place and size
+//                or follow the far edge of the list they lie beyond
 //   Restore      back to the initial size restores every rectangle
 //   MinSize      the window cannot be made smaller than it opened
 //   Parents      tabs give the sheet, containers adopt what lies inside
@@ -47,7 +48,8 @@ enum class Ctl {
     DISKETTE,
     PRINT,
     ACCEPT,
-    CANCEL
+    CANCEL,
+    ANEXO
 };
 
 ui::WindowDesc resizableDesc() {
@@ -93,7 +95,8 @@ ui::WindowDesc nestedDesc() {
 }
 
 // The declaration list's row of action buttons spans the middle of the
-// window; the form's buttons sit at its right.
+// window; the form's buttons sit at its right; a lone button beside a form's
+// fields sits right of the middle.
 ui::WindowDesc buttonRowsDesc() {
     const auto button = [](Ctl n, int x, int y) {
         return ui::ControlDesc{.number = n, .kind = ControlKind::Button, .at = {x, y, 56, 14}};
@@ -103,7 +106,7 @@ ui::WindowDesc buttonRowsDesc() {
                           .flags = ui::window::MdiChild | ui::window::Resizable,
                           .controls = {button(Ctl::IMPORT, 4, 60), button(Ctl::DISKETTE, 64, 60),
                                        button(Ctl::PRINT, 124, 60), button(Ctl::ACCEPT, 80, 80),
-                                       button(Ctl::CANCEL, 140, 80)}};
+                                       button(Ctl::CANCEL, 140, 80), button(Ctl::ANEXO, 90, 4)}};
 }
 
 class ResizeTest : public ::testing::Test {
@@ -136,27 +139,58 @@ protected:
     int thread = 0;
 };
 
-TEST_F(ResizeTest, spread_stretches_the_list_and_keeps_the_buttons_place) {
+TEST_F(ResizeTest, spread_stretches_the_list_and_the_fields_beyond_it_keep_to_the_far_edge) {
     start(resizableDesc(), WindowResizeClass::AppSpread, true);
     resize(300, 150);
-    EXPECT_EQ(at(Ctl::LIST), (Rect{15, 15, 180, 90}));
+    EXPECT_EQ(at(Ctl::LIST), (Rect{10, 10, 220, 110}));  // margins 70 and 30 kept
+    EXPECT_EQ(at(Ctl::ENTRY), (Rect{240, 10, 50, 10}));
+    EXPECT_EQ(at(Ctl::PROMPT), (Rect{240, 30, 40, 10}));
     EXPECT_EQ(at(Ctl::OK), (Rect{240, 126, 50, 14}));  // 10 from the right and bottom edges
-    EXPECT_EQ(at(Ctl::ENTRY), (Rect{210, 15, 75, 10}));
-    EXPECT_EQ(at(Ctl::PROMPT), (Rect{210, 45, 40, 10}));
 }
 
-TEST_F(ResizeTest, a_row_of_buttons_keeps_together_at_the_edge_the_row_is_nearest_to) {
+// The agent list: the sheet of orders above the list keeps its height; the
+// list takes the room; the locator row below it keeps to the bottom.
+TEST_F(ResizeTest, a_sheet_above_a_list_keeps_its_height_and_the_row_below_keeps_to_the_bottom) {
+    start(
+        ui::WindowDesc{
+            .caption = "Agentes",
+            .at = {.x = 0, .y = 0, .width = 200, .height = 100},
+            .flags = ui::window::MdiChild | ui::window::Resizable,
+            .controls = {{.number = Ctl::SHEET, .kind = ControlKind::Sheet, .at = {4, 4, 192, 20}},
+                         {.number = Ctl::TAB, .kind = ControlKind::Tab, .parent = Ctl::SHEET},
+                         {.number = Ctl::ONTAB,
+                          .kind = ControlKind::Entry,
+                          .at = {60, 12, 60, 10},
+                          .parent = Ctl::TAB},
+                         {.number = Ctl::LIST, .kind = ControlKind::List, .at = {4, 28, 192, 50}},
+                         {.number = Ctl::OK, .kind = ControlKind::Button, .at = {4, 82, 40, 14}},
+                         {.number = Ctl::ENTRY,
+                          .kind = ControlKind::Entry,
+                          .at = {60, 84, 60, 10}}}},
+        WindowResizeClass::AppSpread, false);
+    resize(300, 150);
+    EXPECT_EQ(at(Ctl::SHEET), (Rect{4, 4, 292, 20}));
+    EXPECT_EQ(at(Ctl::ONTAB), (Rect{60, 12, 60, 10}));
+    EXPECT_EQ(at(Ctl::LIST), (Rect{4, 28, 292, 100}));
+    EXPECT_EQ(at(Ctl::OK), (Rect{4, 132, 40, 14}));
+    EXPECT_EQ(at(Ctl::ENTRY), (Rect{60, 134, 60, 10}));
+}
+
+TEST_F(ResizeTest, a_row_of_buttons_keeps_together_at_its_edge) {
     start(buttonRowsDesc(), WindowResizeClass::AppSpread, false);
     resize(300, 100);
-    // The row 4..180 is nearer the left edge, though its last button is
-    // nearer the right one.
+    // The row 4..180 keeps to the left, though its last button is nearer
+    // the right edge.
     EXPECT_EQ(at(Ctl::IMPORT).x, 4);
     EXPECT_EQ(at(Ctl::DISKETTE).x, 64);
     EXPECT_EQ(at(Ctl::PRINT).x, 124);
-    // The row 80..196 is nearer the right edge, though its first button is
-    // nearer the left one.
+    // The row 80..196 keeps to the right, though its first button is nearer
+    // the left edge.
     EXPECT_EQ(at(Ctl::ACCEPT).x, 180);
     EXPECT_EQ(at(Ctl::CANCEL).x, 240);
+    // Nearer the right edge (54 against 90) but not set against it: it
+    // stays beside the fields it belongs to.
+    EXPECT_EQ(at(Ctl::ANEXO).x, 90);
 }
 
 TEST_F(ResizeTest, back_to_the_initial_size_restores_every_rectangle) {
@@ -188,10 +222,22 @@ TEST_F(ResizeTest, tabs_give_their_sheet_and_containers_adopt_what_lies_inside) 
     EXPECT_EQ(resizer.GetParentControl(Ctl::ONTAB), ui::ControlId(Ctl::SHEET));
     EXPECT_EQ(resizer.GetParentControl(Ctl::INNER), ui::ControlId(Ctl::GROUP));
     EXPECT_EQ(resizer.GetParentControl(Ctl::GROUP), ui::ControlId{});
-    resize(400, 200);  // the group doubles: its entry follows the group
-    EXPECT_EQ(at(Ctl::GROUP), (Rect{20, 20, 200, 100}));
-    EXPECT_EQ(at(Ctl::INNER), (Rect{40, 40, 80, 10}));
-    EXPECT_EQ(at(Ctl::ONTAB), (Rect{260, 60, 80, 10}));
+    // A box without a list keeps its size; the sheet grows both ways; what
+    // they hold keeps its place within them.
+    resize(400, 200);
+    EXPECT_EQ(at(Ctl::GROUP), (Rect{10, 10, 100, 50}));
+    EXPECT_EQ(at(Ctl::INNER), (Rect{20, 20, 40, 10}));
+    EXPECT_EQ(at(Ctl::SHEET), (Rect{120, 10, 270, 180}));
+    EXPECT_EQ(at(Ctl::ONTAB), (Rect{130, 30, 40, 10}));
+    // Moved with its container: the group placed elsewhere carries its entry.
+    resizer.SetStrategy(Ctl::GROUP,
+                        WindowResizeClass::position(WindowResizeClass::Proportional,
+                                                    WindowResizeClass::Proportional),
+                        WindowResizeClass::LockWidth | WindowResizeClass::LockHeight);
+    resize(200, 100);
+    resize(400, 200);
+    EXPECT_EQ(at(Ctl::GROUP), (Rect{20, 20, 100, 50}));
+    EXPECT_EQ(at(Ctl::INNER), (Rect{30, 30, 40, 10}));
 }
 
 TEST_F(ResizeTest, surface_keeps_every_control) {
