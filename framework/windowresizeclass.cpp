@@ -96,15 +96,20 @@ std::pair<int, int> layoutAxis(const Axis& a, int position, bool lock, bool keep
 
 // --- set-up --------------------------------------------------------------------
 
+// The controls stand where the window's description put them, for the size
+// it gives; a window that already has another size (opened maximized, as a
+// child window is while the one in front is maximized) is laid out at once.
 void WindowResizeClass::Init(ui::Window& window, uint8_t strategy, bool setMinSize,
                              bool setMaxSize) {
     window_ = &window;
     AppStrategy = strategy;
+    previousWin_ = window.desc().at;
     Reset();
     MinSize = setMinSize ? originalWin_ : Rect{};
     MaxSize = setMaxSize ? originalWin_ : Rect{};
     if (setMinSize || setMaxSize)
         window.setSizeLimits(MinSize, MaxSize);
+    Resize();
 }
 
 void WindowResizeClass::Kill() {
@@ -112,10 +117,13 @@ void WindowResizeClass::Kill() {
     window_ = nullptr;
 }
 
+// The initial geometry is the controls' present one, for the size they were
+// last laid out for (not the window's present size, which a Sized event not
+// yet taken may have changed).
 void WindowResizeClass::Reset() {
     if (window_ == nullptr)
         return;
-    originalWin_ = previousWin_ = window_->size();
+    originalWin_ = previousWin_;
     controls_.clear();
     for (const auto& c : window_->controls()) {
         if (!managed(c->kind()))

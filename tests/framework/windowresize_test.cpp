@@ -193,6 +193,29 @@ TEST_F(ResizeTest, a_row_of_buttons_keeps_together_at_its_edge) {
     EXPECT_EQ(at(Ctl::ANEXO).x, 90);
 }
 
+TEST_F(ResizeTest, a_window_resized_before_its_resizer_starts_is_laid_out_at_once) {
+    // Qt shows a child window maximized when the one in front is: the Sized
+    // event is queued before the procedure sets its resizer up.
+    thread = rt.start([this] {
+        ui::Window w(resizableDesc());
+        WindowManager wm(w);
+        wm.Init();
+        wm.OpenWindow();
+        EXPECT_EQ(rt.input().resize(w.id(), {0, 0, 300, 150}), ui::InputResult::Done);
+        resizer.Init(w, WindowResizeClass::AppSpread, true);
+        EXPECT_EQ(w.control(Ctl::LIST).rect(), (Rect{10, 10, 220, 110}));
+        wm.AddItem(resizer);
+        wm.Ask();
+        wm.Kill();
+    });
+    backend.settle(rt);
+    window = rt.topWindow(thread);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->minSize(), (Rect{0, 0, 200, 100})) << "the size it was laid out for";
+    resize(200, 100);
+    EXPECT_EQ(at(Ctl::LIST), (Rect{10, 10, 120, 60}));
+}
+
 TEST_F(ResizeTest, back_to_the_initial_size_restores_every_rectangle) {
     start(resizableDesc(), WindowResizeClass::AppSpread, false);
     resize(333, 177);
