@@ -71,8 +71,8 @@ QtBackend::QtBackend() {
 
 QtBackend::~QtBackend() {
     QApplication::instance()->removeEventFilter(&mnemonics_);
-    for (auto& [id, box] : boxes_)
-        delete box.data();  // their callbacks refer to this backend
+    for (auto& [id, shown] : boxes_)
+        delete shown.box.data();  // their callbacks refer to this backend
     for (auto& [id, menu] : popups_) {
         if (menu) {
             menu->disconnect();
@@ -351,14 +351,18 @@ void QtBackend::bringToFront(Shown& shown) {
 }
 
 // The user brought a window to the front that waits for a later window or a
-// box of its thread (Ctrl+Tab, a click on its title): the window it waits
-// for comes to the front instead, as an owned dialog would, and the keys go
-// there. While a box is up, the window that was active stays in front.
+// box of its thread (Ctrl+Tab, a click on its title): the box, or the
+// window it waits for, comes to the front instead, as an owned dialog would,
+// and the keys go there.
 void QtBackend::frontForBlocked(WindowId blocked) {
     Runtime* rt = Runtime::instance();
     const Window* w = rt != nullptr ? rt->find(blocked) : nullptr;
     if (w == nullptr)
         return;
+    if (QMessageBox* box = boxOf(w->thread())) {
+        toFront(box);
+        return;
+    }
     Window* top = rt->topWindow(w->thread());
     if (top != nullptr && !top->blocked())
         rt->input().activate(top->id());
@@ -397,8 +401,13 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
         QMdiSubWindow* sub =
             id == frameId_ && frame_ != nullptr ? frame_->mdiArea()->activeSubWindow() : nullptr;
         const WindowId target = sub != nullptr && windowOf(sub) != 0 ? windowOf(sub) : id;
-        if (rt->active() == nullptr || rt->active()->id() != target)
+        const Window* w = rt->find(target);
+        if (w != nullptr && w->blocked() && target == id) {
+            QMetaObject::invokeMethod(
+                this, [this, id] { frontForBlocked(id); }, Qt::QueuedConnection);
+        } else if (rt->active() == nullptr || rt->active()->id() != target) {
             rt->input().activate(target);
+        }
     }
     return false;
 }
@@ -438,21 +447,47 @@ QWidget* QtBackend::boxParent() const {
     return frame_;
 }
 
-void QtBackend::showMessage(MessageId id, const MessageBox& box, int) {
-    QMessageBox* m = ThreadBox::create(box, boxParent(), [this, id](unsigned button) {
+// A box belongs to the top window of its thread: over a dialog of its own (a
+// report's progress window) the box is that dialog's, so that the window
+// system keeps it in front of it; over a child window, the frame's.
+QWidget* QtBackend::boxParent(int thread) const {
+    Runtime* rt = Runtime::instance();
+    const Window* top = rt != nullptr ? rt->topWindow(thread) : nullptr;
+    QWidget* outer = top != nullptr ? windowWidget(top->id()) : nullptr;
+    return outer != nullptr && outer->isWindow() && outer != frame_ ? outer : boxParent();
+}
+
+QMessageBox* QtBackend::boxOf(int thread) const {
+    for (const auto& [id, shown] : boxes_) {
+        if (shown.thread == thread && shown.box)
+            return shown.box.data();
+    }
+    return nullptr;
+}
+
+void QtBackend::toFront(QWidget* window) {
+    window->raise();
+    window->activateWindow();
+}
+
+void QtBackend::showMessage(MessageId id, const MessageBox& box, int thread) {
+    QMessageBox* m = ThreadBox::create(box, boxParent(thread), [this, id](unsigned button) {
         boxes_.erase(id);
         if (Runtime* rt = Runtime::instance())
             rt->answer(id, button);
     });
-    boxes_[id] = m;
+    boxes_[id] = {.box = m, .thread = thread};
     m->show();
+    // After the activation of a window opened just before it, which the
+    // window system may carry out later.
+    QTimer::singleShot(0, m, [m] { toFront(m); });
 }
 
 void QtBackend::withdrawMessage(MessageId id) {
     const auto it = boxes_.find(id);
     if (it == boxes_.end())
         return;
-    const QPointer<QMessageBox> m = it->second;
+    const QPointer<QMessageBox> m = it->second.box;
     boxes_.erase(it);
     if (m) {
         m->disconnect();
@@ -467,7 +502,7 @@ unsigned QtBackend::messageNow(const MessageBox& box) {
 
 QMessageBox* QtBackend::messageBox(MessageId id) const {
     const auto it = boxes_.find(id);
-    return it == boxes_.end() ? nullptr : it->second.data();
+    return it == boxes_.end() ? nullptr : it->second.box.data();
 }
 
 // --- popup menus ----------------------------------------------------------------------

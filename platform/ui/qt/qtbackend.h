@@ -139,12 +139,19 @@ private:
     void printJob(OutputId id, const OutputJob& job);
     void finishOutput(OutputId id, OutputResult result);
     QWidget* boxParent() const;
+    QWidget* boxParent(int thread) const;
+    QMessageBox* boxOf(int thread) const;
+    static void toFront(QWidget* window);
     WindowId windowOf(const QObject* outer) const;
 
     SystemClock clock_;
     MnemonicFilter mnemonics_;
     std::map<WindowId, Shown> windows_;
-    std::map<MessageId, QPointer<QMessageBox>> boxes_;
+    struct ShownBox {
+        QPointer<QMessageBox> box;
+        int thread = 0;
+    };
+    std::map<MessageId, ShownBox> boxes_;
     std::map<PopupId, QPointer<QMenu>> popups_;
     std::map<OutputId, QPointer<QWidget>> outputs_;  // running jobs and their dialogs
     std::unique_ptr<QPrinter> printer_;

@@ -112,5 +112,28 @@ TEST_F(ActivationTest, BringingAWaitingListToTheFrontBringsItsForm) {
     EXPECT_TRUE(backend.form(form.log->id)->isAncestorOf(QApplication::focusWidget()));
 }
 
+// A report's progress window is a dialog of its own; the "no records" box
+// of its run must not open behind it, nor leave the keys with it.
+TEST_F(ActivationTest, ABoxOfADialogsThreadStaysInFrontOfTheDialogAndTakesTheKeys) {
+    WindowDesc progress = childDesc("Imprimiendo Anexo I");
+    progress.flags = window::Modal;
+    Child running{
+        .desc = progress, .onOpen = [](Window&) {
+            message({.text = "No hay registros disponibles para procesar.", .okLabel = "Aceptar"});
+        }};
+    open(running);
+    QMessageBox* box = shownBox(QStringLiteral("No hay registros disponibles para procesar."));
+    ASSERT_NE(box, nullptr);
+    QWidget* dialog = backend.windowWidget(running.log->id);
+    EXPECT_EQ(box->parentWidget(), dialog) << "kept above the window it belongs to";
+
+    // The window system hands the activation to the dialog (the user clicks
+    // it, or its own activation arrives late): the box takes it back.
+    dialog->activateWindow();
+    EXPECT_TRUE(pump([&] { return QApplication::activeWindow() == box; }));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(pump([&] { return backend.form(running.log->id)->isEnabled(); }));
+}
+
 }  // namespace
 }  // namespace vorda::ui::qt::test
