@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -20,6 +21,7 @@
 #include <QPrinterInfo>
 #include <QScopedValueRollback>
 #include <QStatusBar>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -226,9 +228,10 @@ void QtBackend::openChild(Window& window) {
         shown.bars = new ChildFrame(window, form);
         content = shown.bars;
     }
-    const bool dialog = (d.flags & window::Modal) != 0 || frame_ == nullptr;
+    QWidget* owner = ownerDialog(window);
+    const bool dialog = (d.flags & window::Modal) != 0 || frame_ == nullptr || owner != nullptr;
     if (dialog) {
-        shown.outer = dialogWindow(content, window);
+        shown.outer = dialogWindow(content, window, owner);
     } else {
         shown.sub = frame_->mdiArea()->addSubWindow(content);
         shown.sub->setWindowTitle(title(window.caption()));
@@ -249,8 +252,12 @@ void QtBackend::openChild(Window& window) {
         shown.outer->show();
 }
 
-QWidget* QtBackend::dialogWindow(QWidget* content, const Window& window) {
-    auto* outer = new QWidget(frame_, Qt::Dialog);
+// A dialog is the frame's; a window over a dialog is that dialog's, so that
+// the window system keeps it in front of its owner.
+QWidget* QtBackend::dialogWindow(QWidget* content, const Window& window, QWidget* owner) {
+    const bool modal = (window.desc().flags & window::Modal) != 0;
+    auto* outer = new QWidget(owner != nullptr ? owner : frame_,
+                              modal || owner == nullptr ? Qt::Dialog : Qt::Window);
     auto* layout = new QVBoxLayout(outer);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(content);
@@ -263,6 +270,27 @@ QWidget* QtBackend::dialogWindow(QWidget* content, const Window& window) {
         outer->move(r.topLeft());
     }
     return outer;
+}
+
+// The frame stays behind a dialog, so a window that a dialog's thread opens
+// over it (the preview of the reports that "Generar Diskette" prints) would
+// open behind it, and the keys would stay with the dialog: such a window gets
+// a top-level window of its own, owned by the dialog. The dialog is the
+// latest visible window of the thread (a report's hidden progress window
+// does not count).
+QWidget* QtBackend::ownerDialog(const Window& window) const {
+    Runtime* rt = Runtime::instance();
+    if (rt == nullptr || frame_ == nullptr || (window.desc().flags & window::Modal) != 0)
+        return nullptr;
+    const Window* below = nullptr;
+    for (const Window* w : rt->windows()) {
+        if (w != &window && w->thread() == window.thread() && w->visible() &&
+            (below == nullptr || w->id() > below->id())) {
+            below = w;
+        }
+    }
+    QWidget* outer = below != nullptr ? windowWidget(below->id()) : nullptr;
+    return outer != nullptr && outer->isWindow() && outer != frame_ ? outer : nullptr;
 }
 
 void QtBackend::windowClosed(WindowId id) {
@@ -665,24 +693,27 @@ void QtBackend::busy(bool on) {
         QApplication::restoreOverrideCursor();
 }
 
-void QtBackend::startOutput(OutputId id, const OutputJob& job, int) {
+// The chooser and the print dialog belong to the top window of the thread
+// that asks, as its boxes do: over a dialog they are that dialog's, so that
+// the keys go back to it when they close.
+void QtBackend::startOutput(OutputId id, const OutputJob& job, int thread) {
     outputs_[id] = nullptr;
     QMetaObject::invokeMethod(
         this,
-        [this, id, job] {
+        [this, id, job, thread] {
             if (outputs_.contains(id))
-                runOutput(id, job);
+                runOutput(id, job, boxParent(thread));
         },
         Qt::QueuedConnection);
 }
 
-void QtBackend::runOutput(OutputId id, const OutputJob& job) {
+void QtBackend::runOutput(OutputId id, const OutputJob& job, QWidget* parent) {
     switch (job.kind) {
         case OutputJob::Kind::ChooseFile:
-            chooseFile(id, job);
+            chooseFile(id, job, parent);
             return;
         case OutputJob::Kind::Print:
-            printJob(id, job);
+            printJob(id, job, parent);
             return;
         case OutputJob::Kind::Pdf: {
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -706,13 +737,29 @@ static QString defaultSuffix(const std::string& filter) {
     return QString::fromStdString(filter.substr(star + 2, end - star - 2));
 }
 
+// The chooser is wide enough for the name, size, type and date columns side
+// by side; the name takes the room the others leave, they keep their texts whole.
+static void showColumnsWhole(QFileDialog& dialog) {
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(760, 460)));
+    auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (files == nullptr)
+        return;
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    for (int column = 0; column < header->count(); ++column) {
+        header->setSectionResizeMode(
+            column, column == 0 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    }
+}
+
 // The desktop's file chooser (to save, or to open an existing file), shown
 // without a nested loop.
-void QtBackend::chooseFile(OutputId id, const OutputJob& job) {
+void QtBackend::chooseFile(OutputId id, const OutputJob& job, QWidget* parent) {
     auto* dialog =
-        new QFileDialog(frame_, QString::fromStdString(job.title), QString::fromStdString(job.file),
+        new QFileDialog(parent, QString::fromStdString(job.title), QString::fromStdString(job.file),
                         QString::fromStdString(job.filter));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    showColumnsWhole(*dialog);
     if (job.existing) {
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
@@ -730,14 +777,26 @@ void QtBackend::chooseFile(OutputId id, const OutputJob& job) {
         finishOutput(id,
                      {.status = OutputResult::Status::Done, .file = files.front().toStdString()});
     });
+    keysBackOnClose(dialog, parent);
     outputs_[id] = dialog;
     dialog->open();
 }
 
+// When a chooser or a print dialog closes, the window it belongs to gets the
+// keys back; the window system may hand them to the frame instead.
+void QtBackend::keysBackOnClose(QDialog* dialog, QWidget* owner) {
+    if (owner == nullptr)
+        return;
+    connect(dialog, &QDialog::finished, owner, [owner] {
+        if (owner->isVisible())
+            toFront(owner);
+    });
+}
+
 // The platform's print dialog (without printers installed it still offers
 // printing to a file), then the pages on the printer chosen.
-void QtBackend::printJob(OutputId id, const OutputJob& job) {
-    auto* dialog = new QPrintDialog(&printer(), frame_);
+void QtBackend::printJob(OutputId id, const OutputJob& job, QWidget* parent) {
+    auto* dialog = new QPrintDialog(&printer(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(QStringLiteral("Imprimir"));
     dialog->setMinMax(1, std::max(1, job.document->pageCount()));
@@ -755,6 +814,7 @@ void QtBackend::printJob(OutputId id, const OutputJob& job) {
             finishOutput(id, {.status = OutputResult::Status::Failed,
                               .error = "No se pudo imprimir en la impresora elegida."});
     });
+    keysBackOnClose(dialog, parent);
     outputs_[id] = dialog;
     dialog->open();
 }

@@ -2,10 +2,11 @@
 //
 // Windows: the frame (window::Frame) is a FrameView; a window::Modal window,
 // or any window while no frame is open, is a top-level dialog window that is
-// NOT Qt-modal; every other window is an MDI child (QMdiSubWindow) of the
-// frame. Each shows its controls in a FormView, inside a ChildFrame when it
-// has menus, a toolbar or a status bar of its own. A hidden window
-// (Window::visible()) stays open with its widgets hidden. A window the runtime marks
+// NOT Qt-modal; a window opened over such a dialog of its own thread (the
+// preview of a report the dialog runs) is a top-level window owned by that
+// dialog; every other window is an MDI child (QMdiSubWindow) of the frame. Each shows its controls
+// in a FormView, inside a ChildFrame when it has menus, a toolbar or a status bar of its own. A
+// hidden window (Window::visible()) stays open with its widgets hidden. A window the runtime marks
 // blocked (a later window or a box of its thread is up) has its controls
 // disabled; other threads' windows stay usable (thread-modal boxes).
 // Alt+letter reaches the focused window's controls before the frame's menus
@@ -42,6 +43,7 @@
 #include "platform/ui/backend.h"
 #include "platform/ui/qt/mnemonicfilter.h"
 
+class QDialog;
 class QEventLoop;
 class QMdiSubWindow;
 class QMenu;
@@ -123,7 +125,8 @@ private:
 
     void openFrame(Window& window);
     void openChild(Window& window);
-    QWidget* dialogWindow(QWidget* content, const Window& window);
+    QWidget* dialogWindow(QWidget* content, const Window& window, QWidget* owner);
+    QWidget* ownerDialog(const Window& window) const;
     void windowChanged(Window& window, Shown& shown, Change what);
     void bringToFront(Shown& shown);
     void frontForBlocked(WindowId blocked);
@@ -134,14 +137,15 @@ private:
     void clipboard(StandardAction action);
     void printerSetup();
     QPrinter& printer();
-    void runOutput(OutputId id, const OutputJob& job);
-    void chooseFile(OutputId id, const OutputJob& job);
-    void printJob(OutputId id, const OutputJob& job);
+    void runOutput(OutputId id, const OutputJob& job, QWidget* parent);
+    void chooseFile(OutputId id, const OutputJob& job, QWidget* parent);
+    void printJob(OutputId id, const OutputJob& job, QWidget* parent);
     void finishOutput(OutputId id, OutputResult result);
     QWidget* boxParent() const;
     QWidget* boxParent(int thread) const;
     QMessageBox* boxOf(int thread) const;
     static void toFront(QWidget* window);
+    static void keysBackOnClose(QDialog* dialog, QWidget* owner);
     WindowId windowOf(const QObject* outer) const;
 
     SystemClock clock_;

@@ -3,11 +3,13 @@
 // threads' windows, and reaching it brings the window it waits for.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTest>
 
+#include "platform/ui/output.h"
 #include "platform/ui/qt/formview.h"
 #include "platform/ui/qt/frameview.h"
 #include "platform/ui/qt/pictureentry.h"
@@ -133,6 +135,89 @@ TEST_F(ActivationTest, ABoxOfADialogsThreadStaysInFrontOfTheDialogAndTakesTheKey
     EXPECT_TRUE(pump([&] { return QApplication::activeWindow() == box; }));
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_TRUE(pump([&] { return backend.form(running.log->id)->isEnabled(); }));
+}
+
+WindowDesc dialogDesc(std::string caption) {
+    WindowDesc d = childDesc(std::move(caption));
+    d.flags = window::Modal | window::SystemMenu;
+    return d;
+}
+
+// "Generar Diskette" prints the reports while its dialog waits: a window
+// opened over a dialog of its thread must come in front of that dialog and
+// take the keys, not open in the frame behind it.
+TEST_F(ActivationTest, AWindowOpenedOverADialogOfItsThreadIsInFrontOfItWithTheKeys) {
+    Child preview{.desc = childDesc("Report Preview")};
+    preview.desc.flags |= window::Maximize;
+    Child dialog{.desc = dialogDesc("Generar Diskette"),
+                 .onEvent = [preview](Window&, const Event& e) {
+                     if (e.kind == EventKind::Accepted && e.control == ControlId(2))
+                         preview();
+                 }};
+    open(dialog);
+    QWidget* owner = backend.windowWidget(dialog.log->id);
+    rt.input().press(dialog.log->id, 2);
+    ASSERT_TRUE(
+        pump([&] { return preview.log->id != 0 && backend.form(preview.log->id) != nullptr; }));
+    QWidget* shown = backend.windowWidget(preview.log->id);
+    EXPECT_TRUE(shown->isWindow()) << "not a child of the frame, which is behind the dialog";
+    EXPECT_EQ(shown->parentWidget(), owner);
+    EXPECT_TRUE(pump([&] { return QApplication::activeWindow() == shown; }));
+    EXPECT_TRUE(backend.form(preview.log->id)->isAncestorOf(QApplication::focusWidget()));
+
+    // Reaching the waiting dialog brings the window it waits for.
+    owner->activateWindow();
+    EXPECT_TRUE(pump([&] { return QApplication::activeWindow() == shown; }));
+}
+
+// A report's progress window is hidden before its preview opens: the preview
+// of a report started from a list opens in the frame, as the list does.
+TEST_F(ActivationTest, AWindowOpenedOverAHiddenDialogOpensInTheFrame) {
+    Child preview{.desc = childDesc("Report Preview")};
+    Child progress{.desc = dialogDesc("Imprimiendo Anexo II"), .onOpen = [preview](Window& w) {
+                       w.setVisible(false);
+                       preview();
+                   }};
+    Child list{.desc = childDesc("Lista"), .onEvent = [progress](Window&, const Event& e) {
+                   if (e.kind == EventKind::Accepted && e.control == ControlId(2))
+                       progress();
+               }};
+    open(list);
+    rt.input().press(list.log->id, 2);
+    ASSERT_TRUE(
+        pump([&] { return preview.log->id != 0 && backend.form(preview.log->id) != nullptr; }));
+    EXPECT_NE(sub(preview.log->id), nullptr);
+    EXPECT_FALSE(backend.windowWidget(preview.log->id)->isWindow());
+}
+
+// The file chooser of a dialog ("..." of an import, "Guardar..." of the
+// invalid records) is that dialog's: when it closes, the keys go back to the
+// dialog, not to the frame.
+TEST_F(ActivationTest, AFileChooserOfADialogGivesTheKeysBackToTheDialog) {
+    Child dialog{.desc = dialogDesc("Importación de Anexo II"),
+                 .onEvent = [](Window&, const Event& e) {
+                     if (e.kind == EventKind::Accepted && e.control == ControlId(2))
+                         Runtime::current().output({.kind = OutputJob::Kind::ChooseFile,
+                                                    .file = "DJ_MENS.TXT",
+                                                    .title = "Archivo a importar",
+                                                    .existing = true});
+                 }};
+    open(dialog);
+    QWidget* owner = backend.windowWidget(dialog.log->id);
+    rt.input().press(dialog.log->id, 2);
+    QFileDialog* chooser = nullptr;
+    ASSERT_TRUE(pump([&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<QFileDialog*>(w); d != nullptr && d->isVisible())
+                chooser = d;
+        }
+        return chooser != nullptr;
+    }));
+    EXPECT_EQ(chooser->parentWidget(), owner);
+    EXPECT_GE(chooser->width(), 760) << "room for the name, size, type and date columns";
+    chooser->reject();
+    ASSERT_TRUE(pump([&] { return backend.form(dialog.log->id)->isEnabled(); }));
+    EXPECT_TRUE(pump([&] { return QApplication::activeWindow() == owner; }));
 }
 
 }  // namespace
