@@ -94,6 +94,8 @@ void FormView::build(const Window& window) {
         place(w, *c);
         widgets_[c->number().value()] = w;
     }
+    // A prompt shows its mnemonic only when it knows its entry.
+    setBuddies(window);
     for (const auto& c : window.controls()) {
         syncText(*c);
         syncDropList(*c);
@@ -108,7 +110,6 @@ void FormView::build(const Window& window) {
             it != widgets_.end() && isContainer((*c)->kind()))
             it->second->lower();
     }
-    setBuddies(window);
     for (const auto& c : window.controls())
         syncState(window, *c);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -114,6 +115,13 @@ TEST_F(KeyboardTest, AltLetterOfAPromptMovesTheFocusToItsEntry) {
     ASSERT_TRUE(pump([&] { return rt.find(log->id)->focus() == ControlId(Entry); }));
     EXPECT_EQ(QApplication::focusWidget(), form->widget(Entry));
     EXPECT_EQ(openMenu(), nullptr);  // "&Ventana" shares the letter
+}
+
+TEST_F(KeyboardTest, APromptUnderlinesTheLetterThatReachesItsEntry) {
+    const auto* prompt = qobject_cast<QLabel*>(form->widget(Prompt));
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->text(), QStringLiteral("&Valor:"));
+    EXPECT_EQ(prompt->buddy(), form->widget(Entry));
 }
 
 TEST_F(KeyboardTest, ALetterNoShownEnabledControlUsesStillOpensTheMenu) {
