@@ -449,8 +449,12 @@ bool PrintPreviewClass::savePdf() {
         return false;
     const ui::OutputResult written =
         rt->output({.kind = ui::OutputJob::Kind::Pdf, .document = ImageQueue, .file = chosen.file});
-    if (written.status == ui::OutputResult::Status::Done)
+    if (written.status == ui::OutputResult::Status::Done) {
+        // Writing takes no window of its own: the status bar tells where it went.
+        if (window_ != nullptr && window_->isOpen())
+            window_->setStatus(1, "PDF guardado en " + chosen.file);
         return true;
+    }
     ui::message({.text = "No se pudo guardar el PDF. " + written.error,
                  .icon = ui::Icon::Exclamation,
                  .okLabel = "Cerrar"});

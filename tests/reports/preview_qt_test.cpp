@@ -205,6 +205,7 @@ TEST_F(QtPreview, a_pdf_is_saved_under_the_offered_name_and_a_vanished_folder_is
     dialog<QMessageBox>()->buttons().front()->click();
     pumpUntil([] { return false; }, 50);
     ASSERT_NE(preview(), nullptr);  // the preview stays open
+    EXPECT_EQ(zone(1), QString()) << "nothing was saved";
 
     // The chooser starts at the name made of the report, the agent and the period.
     trigger(bars()->action(PreviewCtl::SavePdf));
@@ -214,7 +215,11 @@ TEST_F(QtPreview, a_pdf_is_saved_under_the_offered_name_and_a_vanished_folder_is
     const std::filesystem::path file = dir.file("AnexoII_1-23.45.678_20050500.pdf");
     ASSERT_TRUE(pumpUntil([&] { return std::filesystem::exists(file); }, 10000));
     EXPECT_GT(std::filesystem::file_size(file), 1000u);
-    EXPECT_NE(preview(), nullptr);
+    ASSERT_NE(preview(), nullptr);
+    EXPECT_TRUE(pumpUntil(
+        [&] { return zone(1) == QString::fromStdString("PDF guardado en " + file.string()); },
+        3000))
+        << "the status bar tells where the PDF went: " << zone(1).toStdString();
 }
 
 }  // namespace
