@@ -195,6 +195,31 @@ TEST_F(HacerDiskette, the_callers_open_tables_records_and_positions_stay_as_they
     Relate::DDJJ->Close();
 }
 
+// A list that printed the declaration keeps its tables open, read and
+// write, and the presentation file is checked after it is written: the run
+// must not run out of room for the files it reads beside them.
+TEST_F(HacerDiskette, the_tables_a_list_and_its_reports_keep_open_leave_room_for_the_run) {
+    seedAgent();
+    seed({.annexII = 2, .annexIII = 1});
+    std::vector<RelationManager*> open;
+    for (RelationManager* table : {Relate::AGENTES, Relate::DDJJ, Relate::ANEXOI, Relate::ANEXOII,
+                                   Relate::ANEXOIII, Relate::ALICUOTAS}) {
+        ASSERT_EQ(table->Open(), Benign);
+        open.push_back(table);
+    }
+    for (FileManager* table : {Access::AGENTES, Access::DDJJ, Access::ANEXOI, Access::ANEXOII,
+                               Access::ANEXOIII, Access::ALICUOTAS}) {
+        ASSERT_EQ(table->UseFile(), Benign) << "opened, not only announced";
+    }
+    write("A");
+    EXPECT_EQ(texts(), (Texts{Count + "00000007", InsertA, Done}));
+    EXPECT_EQ(types(driveA / "DJ200103.DAT"), "1234556");
+    write("A");  // and again, as a second "Generar Diskette" from the same list
+    EXPECT_EQ(texts().back(), Done);
+    for (RelationManager* table : open)
+        table->Close();
+}
+
 using HacerDisketteFails = DisketteTest;
 
 TEST_F(HacerDisketteFails, a_full_target_keeps_its_earlier_file_and_the_copy_stays_here) {
