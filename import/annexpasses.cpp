@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "data/ddjj_mensual.h"
@@ -46,6 +47,8 @@ const text::TextLine* currentLineInfo() {
     return store::currentLine(*Access::DDJJ_MENSUAL->File);
 }
 
+constexpr const char* RunningCaption = "Processing Records";
+
 // Runs `process` over DDJJ_MENSUAL named `fileName` (opened for reading only)
 // with the progress window `caption`; the run's response.
 uint8_t runOverFile(ProcessClass& process, const char* caption, std::string_view fileName) {
@@ -54,7 +57,10 @@ uint8_t runOverFile(ProcessClass& process, const char* caption, std::string_view
     const uint8_t mode = mensual.OpenMode;
     mensual.OpenMode = ReadShared;
     uint8_t percent = 0;
-    ui::Window window(progressWindowDesc(caption));
+    // Laid out for the caption it shows while the pass runs.
+    ui::WindowDesc desc = progressWindowDesc(RunningCaption);
+    desc.caption = caption;
+    ui::Window window(std::move(desc));
     bindProgress(window, percent);
     const bool opened = Relate::DDJJ_MENSUAL->Open() == Benign;
     process.Init(Relate::DDJJ_MENSUAL, &window, ProgressCtl::PctText, &percent);
@@ -66,7 +72,7 @@ uint8_t runOverFile(ProcessClass& process, const char* caption, std::string_view
         // Half a second of work a tick: with the engine's doubling, no tick
         // keeps the windows waiting much longer than a second.
         run.TimeSlice = ImportTimeSlice;
-        window.setCaption("Processing Records");
+        window.setCaption(RunningCaption);
         window.control(ProgressCtl::PctText).setText("0% Completed");
         window.control(ProgressCtl::UserString).setText("");
         run.Ask();
