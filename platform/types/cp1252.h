@@ -19,6 +19,10 @@ std::string fromUtf8(std::string_view utf8);
 // leaves undefined (81, 8D, 8F, 90, 9D) map to the C1 controls of the same value.
 std::string toUtf8(std::string_view bytes);
 
+// Appends the UTF-8 bytes of `cp`, a character of the Basic Multilingual
+// Plane (every character of the code page, every key the user can type).
+void appendUtf8(std::string& out, char32_t cp);
+
 // The Unicode character of a Windows-1252 byte.
 char32_t toCodePoint(char byte);
 

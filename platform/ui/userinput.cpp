@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/types/cp1252.h"
 #include "platform/ui/runtime.h"
 #include "platform/ui/window.h"
 
@@ -29,21 +30,6 @@ std::u32string codePoints(std::string_view s) {
         }
         out += cp;
         i += j;
-    }
-    return out;
-}
-
-std::string encodeUtf8(char32_t cp) {
-    std::string out;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
     }
     return out;
 }
@@ -213,7 +199,9 @@ InputResult UserInput::optionKey(Window& w, Control& option, KeyCode key) {
     }
     if (!isPrintable(key))
         return InputResult::Done;
-    const std::string typed = lowered(encodeUtf8(key));
+    std::string typed;
+    cp1252::appendUtf8(typed, key);
+    typed = lowered(std::move(typed));
     for (const Control* r : radios) {
         if (lowered(withoutMnemonic(r->text())) == typed)
             return chooseRadio(w, option, r->desc().value);
