@@ -9,7 +9,6 @@
 // resident memory of the whole run.
 //
 //   browse_bench [rows ...]     (default: 1000000 1000)
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/peakmemory.h"
 #include "framework/browseclass.h"
 #include "framework/errorclass.h"
 #include "framework/filemanager.h"
@@ -223,8 +223,6 @@ int main(int argc, char** argv) {
     int status = 0;
     for (long rows : sizes)
         status |= runOne(rows);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak RSS: %ld KB\n", usage.ru_maxrss);
+    std::printf("peak RSS: %ld KB\n", bench::peakRssKiB());
     return status;
 }

@@ -13,7 +13,6 @@
 // one transaction), checking that no line is left.
 //
 //   ddjj_bench [lines ...]      (default: 100000 100)
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/peakmemory.h"
 #include "data/agentes.h"
 #include "data/anexoii.h"
 #include "data/anexoiii.h"
@@ -278,8 +278,6 @@ int main(int argc, char** argv) {
     GlobalErrors().Kill();
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(dir);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak RSS: %ld KB\n", usage.ru_maxrss);
+    std::printf("peak RSS: %ld KB\n", bench::peakRssKiB());
     return status;
 }

@@ -9,7 +9,6 @@
 // resident set size. Runs in a fresh temporary directory, removed at the end.
 //
 //   diskette_bench [lines]
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -18,6 +17,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/peakmemory.h"
 #include "data/agentes.h"
 #include "data/anexoi.h"
 #include "data/anexoii.h"
@@ -44,12 +44,6 @@ constexpr const char* Key =
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-long peakRssKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 // Answers every box with its default button and remembers the count shown.
@@ -141,7 +135,8 @@ int main(int argc, char** argv) {
     const double verify = secondsSince(start);
     std::printf("--verificar: %.2f s (%s)\n", verify, v.report().front().c_str());
     std::printf("file: %.1f MB, peak RSS: %ld KiB\n",
-                static_cast<double>(fs::file_size("unidad_a/DJ200103.DAT")) / 1e6, peakRssKiB());
+                static_cast<double>(fs::file_size("unidad_a/DJ200103.DAT")) / 1e6,
+                bench::peakRssKiB());
 
     DctKill();
     GlobalErrors().Kill();

@@ -7,7 +7,6 @@
 // resident set size. Runs in a fresh temporary directory, removed at the end.
 //
 //   filemanager_bench [rows]
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/peakmemory.h"
 #include "data/anexoii.h"
 #include "data/owners.h"
 #include "framework/errorclass.h"
@@ -35,12 +35,6 @@ constexpr long kBatch = 10000;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-long peakRssKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 void fillLine(long n) {
@@ -90,7 +84,7 @@ long readAll(FileManager& lines) {
 
 void report(const char* phase, long rows, double seconds) {
     std::printf("%-7s %9ld rows  %8.2f s  %10.0f rows/s  peak RSS %ld KiB\n", phase, rows, seconds,
-                static_cast<double>(rows) / seconds, peakRssKiB());
+                static_cast<double>(rows) / seconds, bench::peakRssKiB());
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 //      work) and the peak resident memory of the run.
 //
 //   import_bench [records]
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -24,6 +23,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/peakmemory.h"
 #include "data/agentes.h"
 #include "data/anexoii.h"
 #include "data/ddjj.h"
@@ -42,12 +42,6 @@ using namespace vorda;
 constexpr const char* Key =
     "1/23.45.678200103"
     "00";
-
-long peakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 void seedDeclaration() {
     Relate::DDJJ->Open();
@@ -156,7 +150,7 @@ int main(int argc, char** argv) {
         std::printf("import / sqlite3 .import: %.2f\n", (checking + loading) / yardstick);
         std::printf("longest busy stretch of the event loop: %lld ms\n",
                     static_cast<long long>(longest));
-        std::printf("peak resident memory: %.0f MB\n", peakKilobytes() / 1024.0);
+        std::printf("peak resident memory: %.0f MB\n", bench::peakRssKiB() / 1024.0);
         rt.shutdown();
     }
     DctKill();

@@ -11,7 +11,6 @@
 //   - the peak resident memory of the whole run.
 //
 //   report_bench [lines]     (default: 100000)
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -26,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/peakmemory.h"
 #include "data/dictionary.h"
 #include "data/globals.h"
 #include "framework/errorclass.h"
@@ -55,12 +55,6 @@ ui::Window* previewWindow(ui::Runtime& rt) {
             return w;
     }
     return nullptr;
-}
-
-long peakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 double median(std::vector<double> v) {
@@ -154,7 +148,7 @@ int main(int argc, char** argv) {
                     QFileInfo(QString::fromStdString((dir / "anexoii.pdf").string())).size() / 1e6);
         bars->action(PreviewCtl::Exit)->trigger();
         pumpUntil([&] { return ended; });
-        std::printf("peak resident memory: %.0f MB\n", peakKilobytes() / 1024.0);
+        std::printf("peak resident memory: %.0f MB\n", bench::peakRssKiB() / 1024.0);
         rt.shutdown();
     }
     DctKill();
